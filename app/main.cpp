@@ -1,0 +1,16 @@
+#include "app/forms.h"
+#include "ui/message_boxes.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(kApplicationTitle);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane.svg")));
+    QApplication::setFont(programFont());
+
+    Forms forms;
+    QObject::connect(&forms.ChooseStyleMenu, &QDialog::finished, &app, &QApplication::quit);
+    forms.ChooseStyleMenu.show();
+    return app.exec();
+}

@@ -1,0 +1,18 @@
+#include "generator/shared_pieces.h"
+
+namespace orvane::pieces {
+
+void appendHeader(SourceText &out) {
+    out.appendLine(0, u"#include <amxmodx>");
+    out.appendEmptyLine();
+    out.appendLine(0, u"#define PLUGIN \"New Plug-In\"");
+    out.appendLine(0, u"#define VERSION \"1.0\"");
+    out.appendLine(0, u"#define AUTHOR \"author\"");
+}
+
+void appendEmptyCase(SourceText &out, qint64 label) {
+    out.appendLine(kBodyIndent, kCaseOpening, {label});
+    out.appendLine(kBodyIndent, kBlockClosing);
+}
+
+}  // namespace orvane::pieces

@@ -1,0 +1,124 @@
+#include "ui/new_style_menu_editor.h"
+
+#include "app/forms.h"
+#include "generator/access_flags.h"
+#include "generator/coloured_text.h"
+#include "ui/key_filters.h"
+#include "ui/message_boxes.h"
+#include "ui/pictures.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+TNewStyleMenuEditor::TNewStyleMenuEditor(Forms &forms)
+    : TForm(forms, {"NewStyleMenuEditor", QStringLiteral("Orvane 1.0 - New Style Orvane"),
+                    {372, 483}, {561, 223}}) {
+    Label1 = addLabel("Label1", QStringLiteral("Заголовок меню"), {16, 8});
+    NewStyle_Title = addControl<QLineEdit>("NewStyle_Title", {16, 24, 337, 21});
+    Label4 = addLabel("Label4", QStringLiteral("Команда вызова меню"), {16, 56});
+    NewStyle_MenuCommand = addControl<QLineEdit>("NewStyle_MenuCommand", {16, 72, 337, 21});
+    NewStyle_MenuCommand->setText(QStringLiteral("mymenu"));
+    IdentifierKeyFilter(NewStyle_MenuCommand);
+    Label3 = addLabel("Label3", QStringLiteral("Флаг доступа:"), {16, 104});
+    NewStyle_Flags = addControl<QComboBox>("NewStyle_Flags", {16, 120, 145, 21});
+    for (const char *flag : orvane::AccessFlagNames)
+        NewStyle_Flags->addItem(QString::fromLatin1(flag));
+    Label2 = addLabel("Label2", QStringLiteral("Пункты меню"), {16, 152});
+    NewStyle_AddBtn = addPictureButton("NewStyle_AddBtn", AddPicture(), 16);
+    NewStyle_RmvButton = addPictureButton("NewStyle_RmvButton", RemovePicture(), 40);
+    NewStyle_UpBtn = addPictureButton("NewStyle_UpBtn", UpPicture(), 64);
+    NewStyle_DownBtn = addPictureButton("NewStyle_DownBtn", DownPicture(), 88);
+    NewStyle_Items = addControl<QListWidget>("NewStyle_Items", {8, 200, 353, 241});
+    NewStyle_Items->setSelectionMode(QAbstractItemView::SingleSelection);
+    NewStyle_GenerateBtn =
+        addPushButton("NewStyle_GenerateBtn", QStringLiteral("Сгенерировать"), {144, 448, 75, 25});
+
+    setTabOrder(NewStyle_Title, NewStyle_Items);
+    setTabOrder(NewStyle_Items, NewStyle_Flags);
+    setTabOrder(NewStyle_Flags, NewStyle_GenerateBtn);
+    setTabOrder(NewStyle_GenerateBtn, NewStyle_MenuCommand);
+
+    connect(NewStyle_AddBtn, &QToolButton::clicked, this,
+            &TNewStyleMenuEditor::NewStyle_AddBtnClick);
+    connect(NewStyle_RmvButton, &QToolButton::clicked, this,
+            &TNewStyleMenuEditor::NewStyle_RmvButtonClick);
+    connect(NewStyle_UpBtn, &QToolButton::clicked, this,
+            &TNewStyleMenuEditor::NewStyle_UpBtnClick);
+    connect(NewStyle_DownBtn, &QToolButton::clicked, this,
+            &TNewStyleMenuEditor::NewStyle_DownBtnClick);
+    connect(NewStyle_GenerateBtn, &QPushButton::clicked, this,
+            &TNewStyleMenuEditor::NewStyle_GenerateBtnClick);
+    FormCreate();
+}
+
+QToolButton *TNewStyleMenuEditor::addPictureButton(const char *name, const QPixmap &picture,
+                                                   int left) {
+    auto *button = addControl<QToolButton>(name, {left, 176, 23, 22});
+    button->setIcon(QIcon(picture));
+    button->setIconSize(picture.size());
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+void TNewStyleMenuEditor::FormCreate() { NewStyle_Flags->setCurrentIndex(0); }
+
+orvane::NewStyleMenu TNewStyleMenuEditor::menu() const {
+    orvane::NewStyleMenu menu{NewStyle_Title->text(), NewStyle_MenuCommand->text(),
+                              NewStyle_Flags->currentText(), {}};
+    menu.items.reserve(NewStyle_Items->count());
+    for (int row = 0; row < NewStyle_Items->count(); ++row)
+        menu.items.append(NewStyle_Items->item(row)->text());
+    return menu;
+}
+
+int TNewStyleMenuEditor::selectedRow() const {
+    const QList<QListWidgetItem *> selected = NewStyle_Items->selectedItems();
+    return selected.isEmpty() ? -1 : NewStyle_Items->row(selected.first());
+}
+
+void TNewStyleMenuEditor::NewStyle_AddBtnClick() {
+    forms.NewStyle_AddItem.exec();
+    QLineEdit *edit = forms.NewStyle_AddItem.NewStyle_AddItemEdit;
+    if (orvane::Trimmed(edit->text()).isEmpty()) return;
+    NewStyle_Items->addItem(edit->text());
+    edit->clear();
+}
+
+void TNewStyleMenuEditor::NewStyle_RmvButtonClick() {
+    const int row = selectedRow();
+    if (row < 0) return;
+    delete NewStyle_Items->takeItem(row);
+    // Nothing stays selected, so a second Remove needs a new choice.
+    NewStyle_Items->clearSelection();
+    NewStyle_Items->setCurrentItem(nullptr);
+}
+
+void TNewStyleMenuEditor::moveSelected(int offset) {
+    const int row = selectedRow();
+    const int target = row + offset;
+    if (row < 0 || target < 0 || target >= NewStyle_Items->count()) return;
+    NewStyle_Items->insertItem(target, NewStyle_Items->takeItem(row));
+    NewStyle_Items->setCurrentRow(target);
+}
+
+void TNewStyleMenuEditor::NewStyle_UpBtnClick() { moveSelected(-1); }
+
+void TNewStyleMenuEditor::NewStyle_DownBtnClick() { moveSelected(+1); }
+
+void TNewStyleMenuEditor::NewStyle_GenerateBtnClick() {
+    if (orvane::Trimmed(NewStyle_Title->text()).isEmpty()) {
+        ShowErrorMessage(this, QStringLiteral("Menu title is empty!\rPlease, enter menu title!"));
+        return;
+    }
+    if (NewStyle_Items->count() == 0) {
+        ShowErrorMessage(this, QStringLiteral("You don't have any items in menu!"));
+        return;
+    }
+    hide();
+    forms.Form_Generated.exec();
+    closeWindow();
+}
