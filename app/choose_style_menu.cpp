@@ -30,11 +30,17 @@ TChooseStyleMenu::TChooseStyleMenu(Forms &forms)
     FormCreate();
 }
 
-int TChooseStyleMenu::itemIndex() const { return entries[1]->isChecked() ? 1 : 0; }
+int TChooseStyleMenu::itemIndex() const {
+    return entries[1]->isChecked() ? 1 : 0;
+}
 
-void TChooseStyleMenu::setItemIndex(int index) { entries[index == 1 ? 1 : 0]->setChecked(true); }
+void TChooseStyleMenu::setItemIndex(int index) {
+    entries[index == 1 ? 1 : 0]->setChecked(true);
+}
 
-void TChooseStyleMenu::FormCreate() { setItemIndex(0); }
+void TChooseStyleMenu::FormCreate() {
+    setItemIndex(0);
+}
 
 void TChooseStyleMenu::Button1Click() {
     hide();

@@ -8,7 +8,7 @@ class QRadioButton;
 // The start window and the program's main window: the user picks the menu style here.
 class TChooseStyleMenu : public TForm {
     Q_OBJECT
-public:
+  public:
     explicit TChooseStyleMenu(Forms &forms);
 
     // The chosen radio entry: 0 new style, 1 old style.
@@ -18,7 +18,7 @@ public:
     QGroupBox *ChooseStyleGroup;
     QPushButton *Button1;
 
-private:
+  private:
     QRadioButton *entries[2];
 
     void FormCreate();

@@ -8,7 +8,9 @@ Forms::Forms()
       frm_OldStyleMenu(*this),
       frm_OldStyleOptions(*this) {}
 
-orvane::NewStyleMenu Forms::newStyleMenu() const { return NewStyleMenuEditor.menu(); }
+orvane::NewStyleMenu Forms::newStyleMenu() const {
+    return NewStyleMenuEditor.menu();
+}
 
 orvane::OldStyleMenu Forms::oldStyleMenu() const {
     orvane::OldStyleMenu menu = frm_OldStyleOptions.options();

@@ -20,7 +20,7 @@
 #include "ui/old_style_options.h"
 
 class Forms final : public orvane::MenuInputs {
-public:
+  public:
     Forms();
 
     // The editors' contents as generation needs them, read at the moment of the call.

@@ -8,10 +8,14 @@
 
 namespace {
 
-orvane::Rgb rgbOf(const QColor &colour) { return colour.rgb() & 0xFFFFFF; }
+orvane::Rgb rgbOf(const QColor &colour) {
+    return colour.rgb() & 0xFFFFFF;
+}
 
 // The width the box lays its text out at: it has no scroll bars, so the whole inner width.
-qreal layoutWidth(const QTextEdit &box) { return box.width() - 2 * box.frameWidth(); }
+qreal layoutWidth(const QTextEdit &box) {
+    return box.width() - 2 * box.frameWidth();
+}
 
 std::vector<orvane::Rgb> blockColours(const QTextBlock &block, orvane::Rgb defaultColour) {
     std::vector<orvane::Rgb> colours(size_t(std::max(0, block.length() - 1)), defaultColour);
@@ -50,8 +54,7 @@ orvane::ColouredText ReadColouredLines(QTextEdit &box) {
             int length = line.textLength();
             // A forced line break inside the paragraph ends the line; it is not a character
             // of it.
-            if (length > 0 && text[line.textStart() + length - 1] == QChar::LineSeparator)
-                --length;
+            if (length > 0 && text[line.textStart() + length - 1] == QChar::LineSeparator) --length;
             lines.push_back({text.mid(line.textStart(), length),
                              {colours.begin() + line.textStart(),
                               colours.begin() + line.textStart() + length}});

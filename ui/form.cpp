@@ -25,7 +25,9 @@ TForm::TForm(Forms &forms, const Definition &definition) : QDialog(nullptr), for
     move(definition.screenPosition);
 }
 
-void TForm::closeWindow() { done(QDialog::Rejected); }
+void TForm::closeWindow() {
+    done(QDialog::Rejected);
+}
 
 QLabel *TForm::addLabel(const char *name, const QString &caption, QPoint position) {
     auto *label = new QLabel(caption, this);

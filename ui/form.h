@@ -15,7 +15,7 @@ class Forms;
 // closes itself when that one ends.
 class TForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     struct Definition {
         const char *instanceName;
         QString caption;
@@ -27,7 +27,7 @@ public:
     // visible (QDialog::close() does neither for a hidden dialog).
     void closeWindow();
 
-protected:
+  protected:
     TForm(Forms &forms, const Definition &definition);
 
     QLabel *addLabel(const char *name, const QString &caption, QPoint position);

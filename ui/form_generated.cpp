@@ -15,8 +15,10 @@
 #include <QTextCursor>
 
 TForm_Generated::TForm_Generated(Forms &forms)
-    : TForm(forms, {"Form_Generated", QStringLiteral("Orvane v1.0.0 - Generated menu"),
-                    {821, 532}, {390, 225}}) {
+    : TForm(forms, {"Form_Generated",
+                    QStringLiteral("Orvane v1.0.0 - Generated menu"),
+                    {821, 532},
+                    {390, 225}}) {
     PluginSource = addControl<QPlainTextEdit>("PluginSource", {8, 8, 809, 473});
     PluginSource->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     PluginSource->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -46,7 +48,9 @@ TForm_Generated::TForm_Generated(Forms &forms)
             &TForm_Generated::Generated_CloseBtnClick);
 }
 
-QString TForm_Generated::SourceLines() const { return TextWithLineEnds(*PluginSource->document()); }
+QString TForm_Generated::SourceLines() const {
+    return TextWithLineEnds(*PluginSource->document());
+}
 
 void TForm_Generated::showEvent(QShowEvent *event) {
     TForm::showEvent(event);
@@ -81,4 +85,6 @@ void TForm_Generated::Generated_SaveBtnClick() {
     if (!saved.ok) ShowExceptionReport(this, saved.message);
 }
 
-void TForm_Generated::Generated_CloseBtnClick() { closeWindow(); }
+void TForm_Generated::Generated_CloseBtnClick() {
+    closeWindow();
+}

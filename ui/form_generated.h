@@ -10,7 +10,7 @@ class QShowEvent;
 // window is what generates the source.
 class TForm_Generated : public TForm {
     Q_OBJECT
-public:
+  public:
     explicit TForm_Generated(Forms &forms);
 
     // The text as it stands in the box, every line followed by CR LF.
@@ -22,10 +22,10 @@ public:
     QPushButton *Generated_CloseBtn;
     QFileDialog *SaveFileDlg;
 
-protected:
+  protected:
     void showEvent(QShowEvent *event) override;
 
-private:
+  private:
     void appendSource(const QString &lines);
 
     void FormShow();

@@ -66,8 +66,14 @@ bool isIdentifierCharacter(QChar c) {
            c == u'_';
 }
 
-bool isDigitCharacter(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigitCharacter(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
-void IdentifierKeyFilter(QObject *box) { KeyFilter::install(box, isIdentifierCharacter); }
+void IdentifierKeyFilter(QObject *box) {
+    KeyFilter::install(box, isIdentifierCharacter);
+}
 
-void DigitKeyFilter(QObject *box) { KeyFilter::install(box, isDigitCharacter); }
+void DigitKeyFilter(QObject *box) {
+    KeyFilter::install(box, isDigitCharacter);
+}

@@ -11,17 +11,17 @@ class QKeyEvent;
 // Ctrl+Z do nothing in a filtered box.
 class KeyFilter : public QObject {
     Q_OBJECT
-public:
+  public:
     using Predicate = bool (*)(QChar);
     KeyFilter(Predicate accepts, QObject *parent);
 
     // Filters what is typed into `box` from now on; the filter belongs to the box.
     static void install(QObject *box, Predicate accepts);
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     bool discards(const QKeyEvent &key) const;
     bool acceptsAll(const QString &text) const;
 

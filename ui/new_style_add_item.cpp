@@ -28,6 +28,10 @@ void TNewStyle_AddItem::FormShow() {
     NewStyle_AddItemEdit->setFocus();
 }
 
-void TNewStyle_AddItem::Button1Click() { closeWindow(); }
+void TNewStyle_AddItem::Button1Click() {
+    closeWindow();
+}
 
-void TNewStyle_AddItem::Button2Click() { closeWindow(); }
+void TNewStyle_AddItem::Button2Click() {
+    closeWindow();
+}

@@ -10,7 +10,7 @@ class QShowEvent;
 // editor reads the text box afterwards.
 class TNewStyle_AddItem : public TForm {
     Q_OBJECT
-public:
+  public:
     explicit TNewStyle_AddItem(Forms &forms);
 
     QLabel *Label1;
@@ -18,10 +18,10 @@ public:
     QPushButton *Button1;
     QPushButton *Button2;
 
-protected:
+  protected:
     void showEvent(QShowEvent *event) override;
 
-private:
+  private:
     void FormShow();
     void Button1Click();
     void Button2Click();

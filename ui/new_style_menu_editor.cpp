@@ -15,8 +15,10 @@
 #include <QToolButton>
 
 TNewStyleMenuEditor::TNewStyleMenuEditor(Forms &forms)
-    : TForm(forms, {"NewStyleMenuEditor", QStringLiteral("Orvane 1.0 - New Style Orvane"),
-                    {372, 483}, {561, 223}}) {
+    : TForm(forms, {"NewStyleMenuEditor",
+                    QStringLiteral("Orvane 1.0 - New Style Orvane"),
+                    {372, 483},
+                    {561, 223}}) {
     Label1 = addLabel("Label1", QStringLiteral("Заголовок меню"), {16, 8});
     NewStyle_Title = addControl<QLineEdit>("NewStyle_Title", {16, 24, 337, 21});
     Label4 = addLabel("Label4", QStringLiteral("Команда вызова меню"), {16, 56});
@@ -46,8 +48,7 @@ TNewStyleMenuEditor::TNewStyleMenuEditor(Forms &forms)
             &TNewStyleMenuEditor::NewStyle_AddBtnClick);
     connect(NewStyle_RmvButton, &QToolButton::clicked, this,
             &TNewStyleMenuEditor::NewStyle_RmvButtonClick);
-    connect(NewStyle_UpBtn, &QToolButton::clicked, this,
-            &TNewStyleMenuEditor::NewStyle_UpBtnClick);
+    connect(NewStyle_UpBtn, &QToolButton::clicked, this, &TNewStyleMenuEditor::NewStyle_UpBtnClick);
     connect(NewStyle_DownBtn, &QToolButton::clicked, this,
             &TNewStyleMenuEditor::NewStyle_DownBtnClick);
     connect(NewStyle_GenerateBtn, &QPushButton::clicked, this,
@@ -64,11 +65,13 @@ QToolButton *TNewStyleMenuEditor::addPictureButton(const char *name, const QPixm
     return button;
 }
 
-void TNewStyleMenuEditor::FormCreate() { NewStyle_Flags->setCurrentIndex(0); }
+void TNewStyleMenuEditor::FormCreate() {
+    NewStyle_Flags->setCurrentIndex(0);
+}
 
 orvane::NewStyleMenu TNewStyleMenuEditor::menu() const {
-    orvane::NewStyleMenu menu{NewStyle_Title->text(), NewStyle_MenuCommand->text(),
-                              NewStyle_Flags->currentText(), {}};
+    orvane::NewStyleMenu menu{
+        NewStyle_Title->text(), NewStyle_MenuCommand->text(), NewStyle_Flags->currentText(), {}};
     menu.items.reserve(NewStyle_Items->count());
     for (int row = 0; row < NewStyle_Items->count(); ++row)
         menu.items.append(NewStyle_Items->item(row)->text());
@@ -105,9 +108,13 @@ void TNewStyleMenuEditor::moveSelected(int offset) {
     NewStyle_Items->setCurrentRow(target);
 }
 
-void TNewStyleMenuEditor::NewStyle_UpBtnClick() { moveSelected(-1); }
+void TNewStyleMenuEditor::NewStyle_UpBtnClick() {
+    moveSelected(-1);
+}
 
-void TNewStyleMenuEditor::NewStyle_DownBtnClick() { moveSelected(+1); }
+void TNewStyleMenuEditor::NewStyle_DownBtnClick() {
+    moveSelected(+1);
+}
 
 void TNewStyleMenuEditor::NewStyle_GenerateBtnClick() {
     if (orvane::Trimmed(NewStyle_Title->text()).isEmpty()) {

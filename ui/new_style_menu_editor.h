@@ -12,7 +12,7 @@ class QToolButton;
 // only place the items are kept.
 class TNewStyleMenuEditor : public TForm {
     Q_OBJECT
-public:
+  public:
     explicit TNewStyleMenuEditor(Forms &forms);
 
     // The menu as the controls hold it now.
@@ -32,7 +32,7 @@ public:
     QListWidget *NewStyle_Items;
     QPushButton *NewStyle_GenerateBtn;
 
-private:
+  private:
     QToolButton *addPictureButton(const char *name, const QPixmap &picture, int left);
     int selectedRow() const;
     void moveSelected(int offset);

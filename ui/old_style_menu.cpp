@@ -8,22 +8,25 @@
 
 namespace {
 
-QColor toColor(orvane::Rgb rgb) { return QColor::fromRgb(QRgb(rgb)); }
+QColor toColor(orvane::Rgb rgb) {
+    return QColor::fromRgb(QRgb(rgb));
+}
 
 }  // namespace
 
 Tfrm_OldStyleMenu::Tfrm_OldStyleMenu(Forms &forms)
-    : TForm(forms, {"frm_OldStyleMenu", QStringLiteral("Old Style Orvane 1.0.0"), {450, 305},
-                    {502, 289}}) {
+    : TForm(
+          forms,
+          {"frm_OldStyleMenu", QStringLiteral("Old Style Orvane 1.0.0"), {450, 305}, {502, 289}}) {
     using namespace orvane;
-    sBitBtn1 = addColourButton("sBitBtn1", QStringLiteral("Белый"), {8, 16, 75, 25},
-                               MenuColour::White);
-    Button2 = addColourButton("Button2", QStringLiteral("Желтый"), {96, 16, 73, 25},
-                              MenuColour::Yellow);
-    Button3 = addColourButton("Button3", QStringLiteral("Красный"), {184, 16, 75, 25},
-                              MenuColour::Red);
-    Button4 = addColourButton("Button4", QStringLiteral("Серый"), {272, 16, 75, 25},
-                              MenuColour::Grey);
+    sBitBtn1 =
+        addColourButton("sBitBtn1", QStringLiteral("Белый"), {8, 16, 75, 25}, MenuColour::White);
+    Button2 =
+        addColourButton("Button2", QStringLiteral("Желтый"), {96, 16, 73, 25}, MenuColour::Yellow);
+    Button3 =
+        addColourButton("Button3", QStringLiteral("Красный"), {184, 16, 75, 25}, MenuColour::Red);
+    Button4 =
+        addColourButton("Button4", QStringLiteral("Серый"), {272, 16, 75, 25}, MenuColour::Grey);
 
     OldStyle_MenuEdit = addControl<QTextEdit>("OldStyle_MenuEdit", {8, 48, 433, 217});
     OldStyle_MenuEdit->setAcceptRichText(true);
@@ -86,7 +89,9 @@ orvane::ColouredText Tfrm_OldStyleMenu::lines() const {
     return ReadColouredLines(*OldStyle_MenuEdit);
 }
 
-QString Tfrm_OldStyleMenu::GetOldStyleMenu() const { return orvane::MenuTextEncoding(lines()); }
+QString Tfrm_OldStyleMenu::GetOldStyleMenu() const {
+    return orvane::MenuTextEncoding(lines());
+}
 
 void Tfrm_OldStyleMenu::Button5Click() {
     forms.frm_OldStyleOptions.exec();

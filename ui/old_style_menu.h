@@ -8,7 +8,7 @@ class QTextEdit;
 // Where the old-style menu is written as coloured text, one menu line per line.
 class Tfrm_OldStyleMenu : public TForm {
     Q_OBJECT
-public:
+  public:
     explicit Tfrm_OldStyleMenu(Forms &forms);
 
     // The lines as the box wraps them, each character with its colour.
@@ -23,7 +23,7 @@ public:
     QTextEdit *OldStyle_MenuEdit;
     QPushButton *Button5;
 
-private:
+  private:
     QPushButton *addColourButton(const char *name, const QString &caption, QRect geometry,
                                  orvane::Rgb colour);
     void chooseColour(QPushButton *pressed, orvane::Rgb colour);

@@ -13,11 +13,10 @@
 #include <QShowEvent>
 
 Tfrm_OldStyleOptions::Tfrm_OldStyleOptions(Forms &forms)
-    : TForm(forms,
-            {"frm_OldStyleOptions",
-             QStringLiteral("Old style Orvane v1.0.0 - Old style menu options"),
-             {432, 164},
-             {415, 334}}) {
+    : TForm(forms, {"frm_OldStyleOptions",
+                    QStringLiteral("Old style Orvane v1.0.0 - Old style menu options"),
+                    {432, 164},
+                    {415, 334}}) {
     Label1 = addLabel("Label1", QStringLiteral("Кнопки:"), {16, 24});
     OldStyle_HandledKeys = addControl<QLineEdit>("OldStyle_HandledKeys", {16, 40, 145, 21});
     DigitKeyFilter(OldStyle_HandledKeys);
@@ -46,8 +45,11 @@ Tfrm_OldStyleOptions::Tfrm_OldStyleOptions(Forms &forms)
 }
 
 orvane::OldStyleMenu Tfrm_OldStyleOptions::options() const {
-    return {OldStyle_HandledKeys->text(), OldStyle_MenuName->text(), OldStyle_Command->text(),
-            OldStyle_AccessFlags->currentText(), {}};
+    return {OldStyle_HandledKeys->text(),
+            OldStyle_MenuName->text(),
+            OldStyle_Command->text(),
+            OldStyle_AccessFlags->currentText(),
+            {}};
 }
 
 void Tfrm_OldStyleOptions::showEvent(QShowEvent *event) {

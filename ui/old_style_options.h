@@ -10,7 +10,7 @@ class QShowEvent;
 // The rest of the old-style menu: handled keys, menu name, command and access flag.
 class Tfrm_OldStyleOptions : public TForm {
     Q_OBJECT
-public:
+  public:
     explicit Tfrm_OldStyleOptions(Forms &forms);
 
     // The options as the controls hold them now; the menu string is left to the caller.
@@ -26,10 +26,10 @@ public:
     QComboBox *OldStyle_AccessFlags;
     QPushButton *OldStyle_GenerateBtn;
 
-protected:
+  protected:
     void showEvent(QShowEvent *event) override;
 
-private:
+  private:
     void FormShow();
     void OldStyle_GenerateBtnClick();
 };

@@ -60,6 +60,10 @@ QPixmap RemovePicture() {
     });
 }
 
-QPixmap UpPicture() { return arrow(true); }
+QPixmap UpPicture() {
+    return arrow(true);
+}
 
-QPixmap DownPicture() { return arrow(false); }
+QPixmap DownPicture() {
+    return arrow(false);
+}
