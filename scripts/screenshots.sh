@@ -1,0 +1,58 @@
+#!/bin/sh
+# Usage: scripts/screenshots.sh [ORVANE]
+# Takes the README's screenshots of every window from the real program under Xvfb, driven with
+# xdotool, into docs/. Needs ImageMagick (apt-get install imagemagick) besides the test tools.
+set -eu
+cd "$(dirname "$0")/.."
+program=$(realpath "${1:-build/release/app/orvane}")
+command -v import >/dev/null || { echo "ImageMagick's import is missing"; exit 1; }
+out=$(realpath docs)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+exec xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
+program=$1; out=$2
+wait_window() {
+    i=0
+    until xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do
+        i=$((i + 1)); [ $i -lt 200 ] || { echo "no window \"$1\""; exit 1; }
+        sleep 0.05
+    done
+    sleep 0.3
+}
+# shot NAME X Y WIDTH HEIGHT: the window at that place on screen.
+shot() { import -window root -crop "$4x$5+$2+$3" +repage "$out/$1.png"; }
+click() { xdotool mousemove "$1" "$2" click 1; }
+type_text() { xdotool type --delay 10 "$1"; }
+
+QT_QPA_PLATFORM=xcb "$program" & wait_window "Orvane 1.0.0"
+shot start-window 502 467 370 194
+click 683 639; wait_window "Orvane 1.0 - New Style Orvane"
+click 677 257; type_text "My Menu"
+for item in Kick Ban Exit; do
+    click 588 410; wait_window "Add Item"; type_text "$item"
+    [ $item = Exit ] && shot add-item-dialog 461 421 361 99
+    click 586 497; sleep 0.3
+done
+shot new-style-editor 561 223 372 483
+click 742 683; wait_window "Orvane v1.0.0 - Generated menu"
+shot result-window 390 225 821 532
+click 915 725; sleep 0.5
+
+QT_QPA_PLATFORM=xcb "$program" & wait_window "Orvane 1.0.0"
+click 527 575; click 683 639; wait_window "Old Style Orvane 1.0.0"
+click 610 387
+type_text "Main menu"; xdotool key Return
+click 634 317; type_text "1. Kick"; xdotool key Return
+type_text "2. Ban"; xdotool key Return
+click 810 317; type_text "3. Slap (admins only)"; xdotool key Return
+click 723 317; type_text "0. Exit"
+click 560 330
+shot old-style-editor 502 289 450 305
+click 723 573; wait_window "Old style Orvane v1.0.0 - Old style menu options"
+shot old-style-options 415 334 432 164
+click 619 474; wait_window "Orvane v1.0.0 - Generated menu"
+shot old-style-result 390 225 821 532
+click 915 725
+' screenshots "$program" "$out"
