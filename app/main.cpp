@@ -1,12 +1,13 @@
 #include "app/forms.h"
 #include "ui/message_boxes.h"
+#include "ui/pictures.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane.svg")));
+    QApplication::setWindowIcon(QIcon(ProgramIcon()));
     QApplication::setFont(programFont());
 
     Forms forms;

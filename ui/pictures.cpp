@@ -67,3 +67,18 @@ QPixmap UpPicture() {
 QPixmap DownPicture() {
     return arrow(false);
 }
+
+QPixmap ProgramIcon() {
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x10, 0x10, 0x10));
+    p.drawRoundedRect(QRect(4, 4, 56, 56), 8, 8);
+    p.fillRect(QRect(12, 14, 40, 6), QColor(255, 255, 0));
+    p.fillRect(QRect(12, 26, 32, 5), Qt::white);
+    p.fillRect(QRect(12, 36, 36, 5), Qt::white);
+    p.fillRect(QRect(12, 46, 24, 5), QColor(255, 0, 0));
+    return pixmap;
+}
