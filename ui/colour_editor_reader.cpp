@@ -60,6 +60,8 @@ orvane::ColouredText ReadColouredLines(QTextEdit &box) {
                               colours.begin() + line.textStart() + length}});
         }
     }
-    if (!lines.empty() && document.lastBlock().length() <= 1) lines.pop_back();
+    // The empty line after a final line break is only where the caret can go next; this holds
+    // for a paragraph break and a forced break (Shift+Enter) alike, and for an empty box.
+    if (!lines.empty() && lines.back().text.isEmpty()) lines.pop_back();
     return lines;
 }
