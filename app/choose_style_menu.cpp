@@ -11,6 +11,8 @@
 
 TChooseStyleMenu::TChooseStyleMenu(Forms &forms)
     : TForm(forms, {"ChooseStyleMenu", QStringLiteral("Orvane 1.0.0"), {370, 194}, {502, 467}}) {
+    // Created first so that it starts the focus chain: the window opens with Continue focused.
+    Button1 = addPushButton("Button1", QStringLiteral("Продолжить"), {144, 160, 75, 25});
     ChooseStyleGroup = addControl<QGroupBox>("ChooseStyleGroup", {8, 15, 353, 137});
     auto *layout = new QVBoxLayout(ChooseStyleGroup);
     layout->setContentsMargins(8, 4, 8, 4);
@@ -22,7 +24,6 @@ TChooseStyleMenu::TChooseStyleMenu(Forms &forms)
         group->addButton(entries[i], i);
         layout->addWidget(entries[i]);
     }
-    Button1 = addPushButton("Button1", QStringLiteral("Продолжить"), {144, 160, 75, 25});
     setTabOrder(Button1, entries[0]);
     setTabOrder(entries[0], entries[1]);
 

@@ -18,16 +18,7 @@ Tfrm_OldStyleMenu::Tfrm_OldStyleMenu(Forms &forms)
     : TForm(
           forms,
           {"frm_OldStyleMenu", QStringLiteral("Old Style Orvane 1.0.0"), {450, 305}, {502, 289}}) {
-    using namespace orvane;
-    sBitBtn1 =
-        addColourButton("sBitBtn1", QStringLiteral("Белый"), {8, 16, 75, 25}, MenuColour::White);
-    Button2 =
-        addColourButton("Button2", QStringLiteral("Желтый"), {96, 16, 73, 25}, MenuColour::Yellow);
-    Button3 =
-        addColourButton("Button3", QStringLiteral("Красный"), {184, 16, 75, 25}, MenuColour::Red);
-    Button4 =
-        addColourButton("Button4", QStringLiteral("Серый"), {272, 16, 75, 25}, MenuColour::Grey);
-
+    // Created in tab order, so that the window opens with the focus in the text box.
     OldStyle_MenuEdit = addControl<QTextEdit>("OldStyle_MenuEdit", {8, 48, 433, 217});
     OldStyle_MenuEdit->setAcceptRichText(true);
     OldStyle_MenuEdit->setLineWrapMode(QTextEdit::WidgetWidth);
@@ -45,6 +36,13 @@ Tfrm_OldStyleMenu::Tfrm_OldStyleMenu(Forms &forms)
     OldStyle_MenuEdit->setAutoFillBackground(true);
 
     Button5 = addPushButton("Button5", QStringLiteral("Продолжить"), {176, 272, 91, 25});
+    using orvane::MenuColour::Grey, orvane::MenuColour::Red, orvane::MenuColour::White,
+        orvane::MenuColour::Yellow;
+    sBitBtn1 = addColourButton("sBitBtn1", QStringLiteral("Белый"), {8, 16, 75, 25}, White);
+    Button2 = addColourButton("Button2", QStringLiteral("Желтый"), {96, 16, 73, 25}, Yellow);
+    Button3 = addColourButton("Button3", QStringLiteral("Красный"), {184, 16, 75, 25}, Red);
+    Button4 = addColourButton("Button4", QStringLiteral("Серый"), {272, 16, 75, 25}, Grey);
+
     setTabOrder(OldStyle_MenuEdit, Button5);
     setTabOrder(Button5, sBitBtn1);
     setTabOrder(sBitBtn1, Button2);

@@ -1,0 +1,142 @@
+// Remove, Up and Down on the editor's item list.
+#include "app/forms.h"
+#include "tests/ui/new_style_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <QItemSelectionModel>
+#include <QListWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <vector>
+
+using namespace new_style_test;
+
+namespace {
+
+enum class Button { Remove, Up, Down };
+
+// How the list stands before the first press.
+enum class Selection {
+    None,
+    Row,          // `row` is selected and current
+    CurrentOnly,  // `row` is current but not selected, as after a Ctrl+click
+};
+
+struct ListCase {
+    const char *name;
+    Selection selection;
+    int row;
+    std::vector<Button> presses;
+    QStringList expectedItems;
+    int expectedSelected;  // -1: nothing selected
+};
+
+void PrintTo(const ListCase &c, std::ostream *out) {
+    *out << c.name;
+}
+
+QToolButton *ButtonOf(TNewStyleMenuEditor &editor, Button button) {
+    switch (button) {
+        case Button::Remove:
+            return editor.NewStyle_RmvButton;
+        case Button::Up:
+            return editor.NewStyle_UpBtn;
+        case Button::Down:
+            return editor.NewStyle_DownBtn;
+    }
+    return nullptr;
+}
+
+int SelectedRow(const QListWidget &list) {
+    const QList<QListWidgetItem *> selected = list.selectedItems();
+    if (selected.size() > 1) return -2;
+    return selected.isEmpty() ? -1 : list.row(selected.first());
+}
+
+class ItemListButtons : public testing::TestWithParam<ListCase> {};
+
+}  // namespace
+
+TEST_P(ItemListButtons, ActOnTheSelectedEntry) {
+    const ListCase &c = GetParam();
+    Forms forms;
+    TNewStyleMenuEditor &editor = forms.NewStyleMenuEditor;
+    FillEditor(forms, "My Menu", {"A", "B", "C"});
+    editor.show();
+    QListWidget *list = editor.NewStyle_Items;
+    switch (c.selection) {
+        case Selection::None:
+            break;
+        case Selection::Row:
+            list->setCurrentRow(c.row);
+            break;
+        case Selection::CurrentOnly:
+            list->setCurrentRow(c.row, QItemSelectionModel::NoUpdate);
+            break;
+    }
+
+    for (Button button : c.presses) QTest::mouseClick(ButtonOf(editor, button), Qt::LeftButton);
+
+    EXPECT_EQ(ItemTexts(*list), c.expectedItems);
+    EXPECT_EQ(SelectedRow(*list), c.expectedSelected);
+    if (c.expectedSelected >= 0) {
+        EXPECT_EQ(list->currentRow(), c.expectedSelected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presses, ItemListButtons,
+    testing::Values(
+        ListCase{"RemoveSelected", Selection::Row, 1, {Button::Remove}, {"A", "C"}, -1},
+        ListCase{"RemoveFirst", Selection::Row, 0, {Button::Remove}, {"B", "C"}, -1},
+        ListCase{"RemoveLast", Selection::Row, 2, {Button::Remove}, {"A", "B"}, -1},
+        ListCase{
+            "RemoveTwice", Selection::Row, 1, {Button::Remove, Button::Remove}, {"A", "C"}, -1},
+        ListCase{
+            "RemoveWithoutSelection", Selection::None, 0, {Button::Remove}, {"A", "B", "C"}, -1},
+        ListCase{"RemoveCurrentButUnselected",
+                 Selection::CurrentOnly,
+                 1,
+                 {Button::Remove},
+                 {"A", "B", "C"},
+                 -1},
+        ListCase{"UpAfterRemove", Selection::Row, 2, {Button::Remove, Button::Up}, {"A", "B"}, -1},
+        ListCase{"UpMiddle", Selection::Row, 1, {Button::Up}, {"B", "A", "C"}, 0},
+        ListCase{
+            "UpTwiceFromLast", Selection::Row, 2, {Button::Up, Button::Up}, {"C", "A", "B"}, 0},
+        ListCase{"UpFirst", Selection::Row, 0, {Button::Up}, {"A", "B", "C"}, 0},
+        ListCase{"UpWithoutSelection", Selection::None, 0, {Button::Up}, {"A", "B", "C"}, -1},
+        ListCase{
+            "UpCurrentButUnselected", Selection::CurrentOnly, 1, {Button::Up}, {"A", "B", "C"}, -1},
+        ListCase{"DownMiddle", Selection::Row, 1, {Button::Down}, {"A", "C", "B"}, 2},
+        ListCase{"DownTwiceFromFirst",
+                 Selection::Row,
+                 0,
+                 {Button::Down, Button::Down},
+                 {"B", "C", "A"},
+                 2},
+        ListCase{"DownLast", Selection::Row, 2, {Button::Down}, {"A", "B", "C"}, 2},
+        ListCase{"DownWithoutSelection", Selection::None, 0, {Button::Down}, {"A", "B", "C"}, -1},
+        ListCase{"DownThenUp", Selection::Row, 0, {Button::Down, Button::Up}, {"A", "B", "C"}, 0}),
+    [](const testing::TestParamInfo<ListCase> &info) { return info.param.name; });
+
+// After a Remove the user picks the next entry; Remove then works again.
+TEST(ItemList, RemoveWorksAgainOnceAnEntryIsSelected) {
+    Forms forms;
+    TNewStyleMenuEditor &editor = forms.NewStyleMenuEditor;
+    FillEditor(forms, "My Menu", {"A", "B", "C"});
+    editor.show();
+    QListWidget *list = editor.NewStyle_Items;
+    list->setCurrentRow(0);
+    QTest::mouseClick(editor.NewStyle_RmvButton, Qt::LeftButton);
+
+    QListWidgetItem *c = list->item(1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(c).center());
+    ASSERT_EQ(SelectedRow(*list), 1);
+    QTest::mouseClick(editor.NewStyle_RmvButton, Qt::LeftButton);
+
+    EXPECT_EQ(ItemTexts(*list), QStringList{"B"});
+    EXPECT_EQ(SelectedRow(*list), -1);
+}
