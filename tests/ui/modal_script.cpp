@@ -4,9 +4,18 @@
 #include <QDialog>
 #include <QMessageBox>
 
+#include <gtest/gtest.h>
+
 namespace {
 constexpr int kPollMs = 10;
+constexpr int kLingerLimitMs = 2000;
+
+QString describe(QWidget *window) {
+    QString text = window->windowTitle() + QStringLiteral(" (") + window->objectName() + u')';
+    if (auto *box = qobject_cast<QMessageBox *>(window)) text += QStringLiteral(": ") + box->text();
+    return text;
 }
+}  // namespace
 
 ModalScript::ModalScript(int timeLimitMs) : timeLimitMs_(timeLimitMs) {
     timer_.setInterval(kPollMs);
@@ -41,12 +50,26 @@ void ModalScript::start() {
     timer_.start();
 }
 
+void ModalScript::run(const std::function<void()> &trigger) {
+    start();
+    trigger();
+    timer_.stop();
+    EXPECT_TRUE(done() && failure_.isEmpty()) << failure_.toStdString();
+}
+
 void ModalScript::poll() {
+    if (acting_) return;
     if (done()) {
-        timer_.stop();
+        QWidget *modal = QApplication::activeModalWidget();
+        lingeredMs_ = modal ? lingeredMs_ + kPollMs : 0;
+        if (lingeredMs_ >= kLingerLimitMs) {
+            failure_ =
+                QStringLiteral("a window stayed open after the last step: ") + describe(modal);
+            timer_.stop();
+            RejectAllModalWindows();
+        }
         return;
     }
-    if (acting_) return;
     QWidget *modal = QApplication::activeModalWidget();
     if (modal && modal->isVisible() && steps_[next_].matches(modal)) {
         waitedMs_ = 0;
@@ -67,7 +90,7 @@ void ModalScript::giveUp() {
     timer_.stop();
     QWidget *modal = QApplication::activeModalWidget();
     failure_ = QStringLiteral("waited in vain for %1; the active modal window is %2")
-                   .arg(steps_[next_].what, modal ? modal->objectName() : QStringLiteral("none"));
+                   .arg(steps_[next_].what, modal ? describe(modal) : QStringLiteral("none"));
     RejectAllModalWindows();
 }
 

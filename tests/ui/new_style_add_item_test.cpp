@@ -20,8 +20,8 @@ namespace {
 void AddThroughDialog(Forms &forms, const std::function<void(TNewStyle_AddItem &)> &inDialog) {
     ModalScript script;
     script.when(&forms.NewStyle_AddItem, [&] { inDialog(forms.NewStyle_AddItem); });
-    RunScript(script,
-              [&] { QTest::mouseClick(forms.NewStyleMenuEditor.NewStyle_AddBtn, Qt::LeftButton); });
+    script.run(
+        [&] { QTest::mouseClick(forms.NewStyleMenuEditor.NewStyle_AddBtn, Qt::LeftButton); });
 }
 
 void TypeAndPressAdd(Forms &forms, const QString &text) {

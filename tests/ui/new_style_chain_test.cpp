@@ -59,7 +59,7 @@ TEST(NewStyleChain, ContinueHidesTheStartWindowAndClosingTheEditorEndsIt) {
         EXPECT_EQ(startFinished.count(), 0);
         forms.NewStyleMenuEditor.close();
     });
-    RunScript(script, [&] { QTest::mouseClick(forms.ChooseStyleMenu.Button1, Qt::LeftButton); });
+    script.run([&] { QTest::mouseClick(forms.ChooseStyleMenu.Button1, Qt::LeftButton); });
 
     EXPECT_EQ(editorFinished.count(), 1);
     EXPECT_EQ(startFinished.count(), 1);
@@ -98,7 +98,7 @@ TEST_P(NewStyleChainEnd, LeavingTheResultWindowEndsTheProgram) {
             else
                 QTest::mouseClick(forms.Form_Generated.Generated_CloseBtn, Qt::LeftButton);
         });
-    RunScript(script, [&] { QTest::mouseClick(forms.ChooseStyleMenu.Button1, Qt::LeftButton); });
+    script.run([&] { QTest::mouseClick(forms.ChooseStyleMenu.Button1, Qt::LeftButton); });
 
     EXPECT_EQ(resultFinished.count(), 1);
     EXPECT_EQ(editorFinished.count(), 1);
@@ -157,7 +157,7 @@ TEST_P(NewStyleGenerateRefused, ShowsOneErrorAndStaysInTheEditor) {
             EXPECT_EQ(editorFinished.count(), 0);
             forms.NewStyleMenuEditor.closeWindow();
         });
-    RunScript(script, [&] { forms.NewStyleMenuEditor.exec(); });
+    script.run([&] { forms.NewStyleMenuEditor.exec(); });
 
     ExpectErrorBox(seen, refusal.message);
     EXPECT_EQ(resultShown.count(), 0);
@@ -208,7 +208,7 @@ TEST(NewStyleChain, EscapeEndsNoWindowOfThePath) {
             EXPECT_EQ(resultFinished.count(), 0);
             forms.Form_Generated.closeWindow();
         });
-    RunScript(script, [&] { forms.NewStyleMenuEditor.exec(); });
+    script.run([&] { forms.NewStyleMenuEditor.exec(); });
 
     EXPECT_EQ(addItemFinished.count(), 1);
     EXPECT_EQ(resultFinished.count(), 1);

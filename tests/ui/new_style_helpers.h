@@ -29,37 +29,6 @@ inline void PrintTo(const QString &text, std::ostream *out) {
 
 namespace new_style_test {
 
-// Runs `trigger`, which opens the first modal window of `script`. A modal window that is
-// still open a while after the script's last step is rejected and reported: without this, a
-// window the script did not expect would wait for a user who never comes.
-inline void RunScript(ModalScript &script, const std::function<void()> &trigger) {
-    constexpr int kPollMs = 10;
-    constexpr int kLingerLimitMs = 2000;
-    QTimer guard;
-    int lingeredMs = 0;
-    QString stray;
-    guard.setInterval(kPollMs);
-    QObject::connect(&guard, &QTimer::timeout, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!script.done() || !modal) {
-            lingeredMs = 0;
-            return;
-        }
-        lingeredMs += kPollMs;
-        if (lingeredMs < kLingerLimitMs) return;
-        stray = modal->windowTitle() + QStringLiteral(" (") + modal->objectName() + u')';
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            stray += QStringLiteral(": ") + box->text();
-        RejectAllModalWindows();
-    });
-    guard.start();
-    script.start();
-    trigger();
-    guard.stop();
-    EXPECT_TRUE(script.done()) << script.failure().toStdString();
-    EXPECT_TRUE(stray.isEmpty()) << "unexpected modal window " << stray.toStdString();
-}
-
 // Counts how often a window is shown.
 class ShowCounter : public QObject {
   public:

@@ -182,7 +182,7 @@ TEST_P(EditorEnter, PressesNoButton) {
         EXPECT_EQ(QApplication::activeModalWidget(), &forms.NewStyleMenuEditor);
         forms.NewStyleMenuEditor.closeWindow();
     });
-    RunScript(script, [&] { forms.NewStyleMenuEditor.exec(); });
+    script.run([&] { forms.NewStyleMenuEditor.exec(); });
 
     EXPECT_EQ(generateClicked.count(), 0);
     EXPECT_EQ(resultShown.count(), 0);

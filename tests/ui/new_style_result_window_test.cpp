@@ -87,7 +87,7 @@ class ResultWindow : public testing::Test {
 
     // Shows the result window modally, as the editor does, and runs `script` inside it.
     void Run(ModalScript &script) {
-        RunScript(script, [&] { window.exec(); });
+        script.run([&] { window.exec(); });
     }
 
     // Adds the steps of one Save as: press the button, check what the dialog offers, let

@@ -73,11 +73,7 @@ void runFromStartWindow(Forms &forms, ModalScript &script, bool chooseByClick) {
     } else {
         forms.ChooseStyleMenu.setItemIndex(1);
     }
-    Watchdog watchdog;
-    script.start();
-    QTest::mouseClick(forms.ChooseStyleMenu.Button1, Qt::LeftButton);
-    EXPECT_TRUE(script.done()) << script.failure().toStdString();
-    EXPECT_FALSE(watchdog.fired()) << "a window was still open after the script had ended";
+    script.run([&] { QTest::mouseClick(forms.ChooseStyleMenu.Button1, Qt::LeftButton); });
 }
 
 }  // namespace

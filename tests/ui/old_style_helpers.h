@@ -131,34 +131,10 @@ inline void PrintTo(const OptionsInputs &inputs, std::ostream *os) {
         << "\", flag " << inputs.accessFlag << '}';
 }
 
-// Rejects whatever modal window is still open long after every script step should have run,
-// so that a window which opens again when it should not fails the test instead of hanging it.
-class Watchdog {
-  public:
-    explicit Watchdog(int limitMs = 15000) {
-        timer_.setInterval(limitMs);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (!QApplication::activeModalWidget()) return;
-            fired_ = true;
-            RejectAllModalWindows();
-        });
-        timer_.start();
-    }
-    // True when a modal window had to be rejected.
-    bool fired() const { return fired_; }
-
-  private:
-    QTimer timer_;
-    bool fired_ = false;
-};
-
 // Runs the coloured editor modally, as the start window does, with `script` acting inside.
 // The script's first step should expect the editor.
 inline void runEditor(Forms &forms, ModalScript &script) {
-    Watchdog watchdog;
-    script.start();
-    forms.frm_OldStyleMenu.exec();
-    EXPECT_FALSE(watchdog.fired()) << "a window was still open after the script had ended";
+    script.run([&] { forms.frm_OldStyleMenu.exec(); });
 }
 
 }  // namespace old_style_test
