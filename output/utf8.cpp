@@ -3,6 +3,7 @@
 #include "output/cp1251.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace orvane {
@@ -40,6 +41,105 @@ bool fourAscii(const char16_t *source) {
     return (units & 0xFF80FF80FF80FF80ULL) == 0;
 }
 
+// ASCII units in a row after which whole blocks of them are worth a try.
+constexpr std::ptrdiff_t kAsciiRun = 16;
+
+// Stores the low byte of each of the four units in `units`, read from `source`. The same
+// shifts gather them in memory order on either byte order.
+void storeLowBytes(std::uint64_t units, const char16_t *source, unsigned char *out) {
+    if constexpr (std::endian::native == std::endian::little ||
+                  std::endian::native == std::endian::big) {
+        std::uint64_t bytes = units & 0x00FF00FF00FF00FFULL;
+        bytes = (bytes | bytes >> 8) & 0x0000FFFF0000FFFFULL;
+        bytes = (bytes | bytes >> 16) & 0x00000000FFFFFFFFULL;
+        const auto four = static_cast<std::uint32_t>(bytes);
+        std::memcpy(out, &four, sizeof four);
+    } else {
+        for (int k = 0; k < 4; ++k) out[k] = static_cast<unsigned char>(source[k]);
+    }
+}
+
+// How many of the four units in `wide` (each unit's bits above 0x7F, in memory order) come
+// before the first one that is not ASCII; `wide` is not zero.
+int asciiLanes(std::uint64_t wide) {
+    if constexpr (std::endian::native == std::endian::little)
+        return std::countr_zero(wide) / 16;
+    else
+        return std::countl_zero(wide) / 16;
+}
+
+constexpr std::ptrdiff_t kAsciiBlock = 64;
+
+// Plain loops of a fixed length, which the compiler turns into vector instructions.
+bool isAsciiBlock(const char16_t *source) {
+    char16_t bits = 0;
+    for (std::ptrdiff_t k = 0; k < kAsciiBlock; ++k) bits |= source[k];
+    return bits <= 0x7F;
+}
+
+void copyAsciiBlock(const char16_t *source, unsigned char *out) {
+    for (std::ptrdiff_t k = 0; k < kAsciiBlock; ++k) out[k] = static_cast<unsigned char>(source[k]);
+}
+
+// Encodes the units from `s` up to `end` without checking for room: the caller has 3 bytes for
+// every unit and one more, enough even for a pair whose low half lies at `end` (before `limit`).
+void encodeWithRoom(const char16_t *&s, const char16_t *end, const char16_t *limit,
+                    unsigned char *&out) {
+    while (s < end) {
+        if (*s <= 0x7F) {
+            // Mostly the space between two words of another script.
+            if (end - s >= 2 && s[1] > 0x7F) {
+                *out++ = static_cast<unsigned char>(*s++);
+                continue;
+            }
+            // Four units a step, stored whether or not all are ASCII and then passed over as
+            // far as they are: the encoding of the units that follow overwrites the rest, and
+            // there is room for it. That saves a branch per character in short words.
+            const char16_t *runStart = s;
+            while (end - s >= 4) {
+                std::uint64_t units;
+                std::memcpy(&units, s, sizeof units);
+                storeLowBytes(units, s, out);
+                const std::uint64_t wide = units & 0xFF80FF80FF80FF80ULL;
+                if (wide != 0) {
+                    const int ascii = asciiLanes(wide);
+                    s += ascii;
+                    out += ascii;
+                    break;
+                }
+                s += 4;
+                out += 4;
+                if (s - runStart >= kAsciiRun) {
+                    while (end - s >= kAsciiBlock && isAsciiBlock(s)) {
+                        copyAsciiBlock(s, out);
+                        s += kAsciiBlock;
+                        out += kAsciiBlock;
+                    }
+                    runStart = s;
+                }
+            }
+            while (s < end && *s <= 0x7F) *out++ = static_cast<unsigned char>(*s++);
+            continue;
+        }
+        char32_t u = *s++;
+        if (u <= 0x7FF) {
+            *out++ = static_cast<unsigned char>(0xC0 | (u >> 6));
+            *out++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
+        } else if (isHighSurrogate(char16_t(u)) && s < limit && isLowSurrogate(*s)) {
+            u = 0x10000 + ((u - 0xD800) << 10) + (*s++ - 0xDC00);
+            *out++ = static_cast<unsigned char>(0xF0 | (u >> 18));
+            *out++ = static_cast<unsigned char>(0x80 | ((u >> 12) & 0x3F));
+            *out++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
+            *out++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
+        } else {
+            if (isSurrogate(char16_t(u))) u = kReplacement;
+            *out++ = static_cast<unsigned char>(0xE0 | (u >> 12));
+            *out++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
+            *out++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
+        }
+    }
+}
+
 }  // namespace
 
 std::uint32_t UnicodeToUtf8(char *dest, std::uint32_t maxDestBytes, const char16_t *source,
@@ -48,8 +148,15 @@ std::uint32_t UnicodeToUtf8(char *dest, std::uint32_t maxDestBytes, const char16
     if (!dest) return measure(source, sourceChars);
 
     auto *out = reinterpret_cast<unsigned char *>(dest);
-    std::uint32_t n = 0;
-    std::uint32_t i = 0;
+    // As far as the buffer is sure to hold every character, no character needs a room check;
+    // only the rest of a text in a tight buffer goes the careful way below.
+    const std::uint32_t roomyUnits =
+        std::min(sourceChars, maxDestBytes > 0 ? (maxDestBytes - 1) / 3 : 0);
+    const char16_t *s = source;
+    unsigned char *o = out;
+    encodeWithRoom(s, source + roomyUnits, source + sourceChars, o);
+    auto i = static_cast<std::uint32_t>(s - source);
+    auto n = static_cast<std::uint32_t>(o - out);
     while (i < sourceChars && n < maxDestBytes) {
         if (sourceChars - i >= 4 && maxDestBytes - n >= 4 && fourAscii(source + i)) {
             for (int k = 0; k < 4; ++k) out[n + k] = static_cast<unsigned char>(source[i + k]);
@@ -61,7 +168,7 @@ std::uint32_t UnicodeToUtf8(char *dest, std::uint32_t maxDestBytes, const char16
         if (u <= 0x7F) {
             out[n++] = static_cast<unsigned char>(u);
         } else if (u <= 0x7FF) {
-            if (n + 2 > maxDestBytes) break;
+            if (std::uint64_t{n} + 2 > maxDestBytes) break;
             out[n++] = static_cast<unsigned char>(0xC0 | (u >> 6));
             out[n++] = static_cast<unsigned char>(0x80 | (u & 0x3F));
         } else if (isHighSurrogate(char16_t(u)) && i < sourceChars &&

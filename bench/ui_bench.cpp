@@ -1,0 +1,86 @@
+// From pressing Generate to the result window showing the source: generation, the one
+// insertion into the text box, and the first paint.
+#include "app/forms.h"
+#include "generator/coloured_text.h"
+#include "generator/current_menu.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include <functional>
+
+namespace {
+
+// `forget` undoes, untimed, whatever the previous round left cached.
+void showResult(benchmark::State &state, Forms &forms, const std::function<void()> &forget = {}) {
+    TForm_Generated &result = forms.Form_Generated;
+    for (auto _ : state) {
+        result.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(result.PluginSource->document()->characterCount());
+        state.PauseTiming();
+        result.hide();
+        result.PluginSource->clear();
+        if (forget) forget();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void NewStyleResultShown(benchmark::State &state) {
+    Forms forms;
+    forms.NewStyleMenuEditor.NewStyle_Title->setText(QStringLiteral("My Menu"));
+    for (int k = 0; k < state.range(0); ++k)
+        forms.NewStyleMenuEditor.NewStyle_Items->addItem(QStringLiteral("Item %1").arg(k));
+    orvane::SetCurrentMenu(0);
+    showResult(state, forms);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(NewStyleResultShown)->Arg(1'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// Coloured text as a person types it: short runs in the four menu colours, lines of about
+// sixty characters.
+void typeColouredText(QTextEdit &box, qsizetype characters) {
+    const orvane::Rgb colours[] = {orvane::MenuColour::White, orvane::MenuColour::Yellow,
+                                   orvane::MenuColour::Red, orvane::MenuColour::Grey};
+    QTextCursor cursor(box.document());
+    QTextCharFormat format;
+    qsizetype typed = 0;
+    for (int run = 0; typed < characters; ++run) {
+        format.setForeground(QColor::fromRgb(QRgb(colours[run % 4])));
+        const QString text =
+            run % 6 == 5 ? QStringLiteral("0. Exit\n") : QStringLiteral("1. Kick ");
+        cursor.insertText(text, format);
+        typed += text.size();
+    }
+}
+
+void OldStyleResultShown(benchmark::State &state) {
+    Forms forms;
+    QTextEdit &box = *forms.frm_OldStyleMenu.OldStyle_MenuEdit;
+    typeColouredText(box, state.range(0));
+    forms.frm_OldStyleOptions.OldStyle_HandledKeys->setText(QStringLiteral("120"));
+    orvane::SetCurrentMenu(1);
+    // Every round lays the text out afresh, as the first reading after typing does.
+    showResult(state, forms,
+               [&box] { box.document()->markContentsDirty(0, box.document()->characterCount()); });
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(OldStyleResultShown)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
