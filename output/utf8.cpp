@@ -34,13 +34,6 @@ std::uint32_t measure(const char16_t *source, std::uint32_t sourceChars) {
     return bytes + 1;
 }
 
-// Four UTF-16 units at once when all of them are ASCII: most source text is.
-bool fourAscii(const char16_t *source) {
-    std::uint64_t units;
-    std::memcpy(&units, source, sizeof units);
-    return (units & 0xFF80FF80FF80FF80ULL) == 0;
-}
-
 // ASCII units in a row after which whole blocks of them are worth a try.
 constexpr std::ptrdiff_t kAsciiRun = 16;
 
@@ -158,12 +151,6 @@ std::uint32_t UnicodeToUtf8(char *dest, std::uint32_t maxDestBytes, const char16
     auto i = static_cast<std::uint32_t>(s - source);
     auto n = static_cast<std::uint32_t>(o - out);
     while (i < sourceChars && n < maxDestBytes) {
-        if (sourceChars - i >= 4 && maxDestBytes - n >= 4 && fourAscii(source + i)) {
-            for (int k = 0; k < 4; ++k) out[n + k] = static_cast<unsigned char>(source[i + k]);
-            n += 4;
-            i += 4;
-            continue;
-        }
         char32_t u = source[i++];
         if (u <= 0x7F) {
             out[n++] = static_cast<unsigned char>(u);
