@@ -5,9 +5,11 @@
 #include "generator/coloured_text.h"
 #include "ui/key_filters.h"
 #include "ui/message_boxes.h"
+#include "ui/one_line_text.h"
 #include "ui/pictures.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,21 +23,30 @@ TNewStyleMenuEditor::TNewStyleMenuEditor(Forms &forms)
                     {561, 223}}) {
     Label1 = addLabel("Label1", QStringLiteral("Заголовок меню"), {16, 8});
     NewStyle_Title = addControl<QLineEdit>("NewStyle_Title", {16, 24, 337, 21});
+    KeepOnOneLine(NewStyle_Title);
     Label4 = addLabel("Label4", QStringLiteral("Команда вызова меню"), {16, 56});
     NewStyle_MenuCommand = addControl<QLineEdit>("NewStyle_MenuCommand", {16, 72, 337, 21});
     NewStyle_MenuCommand->setText(QStringLiteral("mymenu"));
     IdentifierKeyFilter(NewStyle_MenuCommand);
+    KeepOnOneLine(NewStyle_MenuCommand);
     Label3 = addLabel("Label3", QStringLiteral("Флаг доступа:"), {16, 104});
     NewStyle_Flags = addControl<QComboBox>("NewStyle_Flags", {16, 120, 145, 21});
     for (const char *flag : orvane::AccessFlagNames)
         NewStyle_Flags->addItem(QString::fromLatin1(flag));
     Label2 = addLabel("Label2", QStringLiteral("Пункты меню"), {16, 152});
-    NewStyle_AddBtn = addPictureButton("NewStyle_AddBtn", AddPicture(), 16);
-    NewStyle_RmvButton = addPictureButton("NewStyle_RmvButton", RemovePicture(), 40);
-    NewStyle_UpBtn = addPictureButton("NewStyle_UpBtn", UpPicture(), 64);
-    NewStyle_DownBtn = addPictureButton("NewStyle_DownBtn", DownPicture(), 88);
+    NewStyle_AddBtn = addPictureButton("NewStyle_AddBtn", AddPicture(), 16,
+                                       QStringLiteral("Добавить пункт"), QStringLiteral("Insert"));
+    NewStyle_RmvButton =
+        addPictureButton("NewStyle_RmvButton", RemovePicture(), 40, QStringLiteral("Удалить пункт"),
+                         QStringLiteral("Delete"));
+    NewStyle_UpBtn = addPictureButton("NewStyle_UpBtn", UpPicture(), 64, QStringLiteral("Выше"),
+                                      QStringLiteral("Ctrl+Up"));
+    NewStyle_DownBtn = addPictureButton("NewStyle_DownBtn", DownPicture(), 88,
+                                        QStringLiteral("Ниже"), QStringLiteral("Ctrl+Down"));
     NewStyle_Items = addControl<QListWidget>("NewStyle_Items", {8, 200, 353, 241});
     NewStyle_Items->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The picture buttons take no focus, so the list carries their keys.
+    NewStyle_Items->installEventFilter(this);
     NewStyle_GenerateBtn =
         addPushButton("NewStyle_GenerateBtn", QStringLiteral("Сгенерировать"), {144, 448, 75, 25});
 
@@ -57,12 +68,40 @@ TNewStyleMenuEditor::TNewStyleMenuEditor(Forms &forms)
 }
 
 QToolButton *TNewStyleMenuEditor::addPictureButton(const char *name, const QPixmap &picture,
-                                                   int left) {
+                                                   int left, const QString &action,
+                                                   const QString &key) {
     auto *button = addControl<QToolButton>(name, {left, 176, 23, 22});
     button->setIcon(QIcon(picture));
     button->setIconSize(picture.size());
     button->setFocusPolicy(Qt::NoFocus);
+    // A picture says nothing to a screen reader, and the key that does the same is found here.
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(action, key));
+    button->setAccessibleName(action);
     return button;
+}
+
+bool TNewStyleMenuEditor::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != NewStyle_Items || event->type() != QEvent::KeyPress)
+        return TForm::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier && key->key() == Qt::Key_Insert) {
+        NewStyle_AddBtnClick();
+        return true;
+    }
+    if (modifiers == Qt::NoModifier && key->key() == Qt::Key_Delete) {
+        NewStyle_RmvButtonClick();
+        return true;
+    }
+    if (modifiers == Qt::ControlModifier && key->key() == Qt::Key_Up) {
+        NewStyle_UpBtnClick();
+        return true;
+    }
+    if (modifiers == Qt::ControlModifier && key->key() == Qt::Key_Down) {
+        NewStyle_DownBtnClick();
+        return true;
+    }
+    return TForm::eventFilter(watched, event);
 }
 
 void TNewStyleMenuEditor::FormCreate() {
@@ -86,9 +125,15 @@ int TNewStyleMenuEditor::selectedRow() const {
 void TNewStyleMenuEditor::NewStyle_AddBtnClick() {
     forms.NewStyle_AddItem.exec();
     QLineEdit *edit = forms.NewStyle_AddItem.NewStyle_AddItemEdit;
-    if (orvane::Trimmed(edit->text()).isEmpty()) return;
-    NewStyle_Items->addItem(edit->text());
-    edit->clear();
+    // A pasted list arrives as one text of several lines: each line that is not blank becomes
+    // an item of its own, in order, so that no item carries a line break.
+    bool added = false;
+    for (const QString &line : SplitLines(edit->text())) {
+        if (orvane::Trimmed(line).isEmpty()) continue;
+        NewStyle_Items->addItem(line);
+        added = true;
+    }
+    if (added) edit->clear();
 }
 
 void TNewStyleMenuEditor::NewStyle_RmvButtonClick() {

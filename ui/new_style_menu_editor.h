@@ -32,8 +32,12 @@ class TNewStyleMenuEditor : public TForm {
     QListWidget *NewStyle_Items;
     QPushButton *NewStyle_GenerateBtn;
 
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
   private:
-    QToolButton *addPictureButton(const char *name, const QPixmap &picture, int left);
+    QToolButton *addPictureButton(const char *name, const QPixmap &picture, int left,
+                                  const QString &action, const QString &key);
     int selectedRow() const;
     void moveSelected(int offset);
 

@@ -5,6 +5,7 @@
 #include "generator/old_style_template.h"
 #include "ui/key_filters.h"
 #include "ui/message_boxes.h"
+#include "ui/one_line_text.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,14 +21,17 @@ Tfrm_OldStyleOptions::Tfrm_OldStyleOptions(Forms &forms)
     Label1 = addLabel("Label1", QStringLiteral("Кнопки:"), {16, 24});
     OldStyle_HandledKeys = addControl<QLineEdit>("OldStyle_HandledKeys", {16, 40, 145, 21});
     DigitKeyFilter(OldStyle_HandledKeys);
+    KeepOnOneLine(OldStyle_HandledKeys);
     Label2 = addLabel("Label2", QStringLiteral("Имя меню"), {232, 24});
     OldStyle_MenuName = addControl<QLineEdit>("OldStyle_MenuName", {232, 40, 161, 21});
     OldStyle_MenuName->setText(QStringLiteral("My Menu"));
     IdentifierKeyFilter(OldStyle_MenuName);
+    KeepOnOneLine(OldStyle_MenuName);
     Label3 = addLabel("Label3", QStringLiteral("Команда для вызова"), {16, 72});
     OldStyle_Command = addControl<QLineEdit>("OldStyle_Command", {16, 88, 145, 21});
     OldStyle_Command->setText(QStringLiteral("mymenu"));
     IdentifierKeyFilter(OldStyle_Command);
+    KeepOnOneLine(OldStyle_Command);
     Label4 = addLabel("Label4", QStringLiteral("Флаг доступа"), {232, 72});
     OldStyle_AccessFlags = addControl<QComboBox>("OldStyle_AccessFlags", {232, 88, 161, 21});
     for (const char *flag : orvane::AccessFlagNames)

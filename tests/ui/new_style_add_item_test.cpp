@@ -2,6 +2,7 @@
 #include "app/forms.h"
 #include "tests/ui/modal_script.h"
 #include "tests/ui/new_style_helpers.h"
+#include "tests/ui/paste_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+
+#include <tuple>
 
 using namespace new_style_test;
 
@@ -161,4 +164,68 @@ TEST_F(AddItemTest, LongTextsAreKeptWhole) {
     ASSERT_EQ(items.size(), 1);
     EXPECT_EQ(items.first().size(), longText.size());
     EXPECT_TRUE(items.first() == longText);
+}
+
+namespace {
+
+struct PastedList {
+    const char *name;
+    QString lineBreak;
+};
+
+using PastedListCase = std::tuple<PastedList, paste_paths::Path>;
+
+class AddItemPastedList : public AddItemTest, public testing::WithParamInterface<PastedListCase> {};
+
+}  // namespace
+
+// A whole list can be pasted at once: one item per line that is not blank, in order, each
+// kept untrimmed, and none of them carrying a line break.
+TEST_P(AddItemPastedList, AddsOneItemPerNonBlankLine) {
+    const auto &[list, path] = GetParam();
+    const QString &br = list.lineBreak;
+    AddThroughDialog(forms, [&](TNewStyle_AddItem &dialog) {
+        ASSERT_TRUE(
+            paste_paths::Paste(dialog.NewStyle_AddItemEdit, path,
+                               "Kick" + br + " Ban" + br + br + "  \t" + br + "Exit  " + br));
+        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    });
+
+    EXPECT_EQ(Items(forms), (QStringList{"Kick", " Ban", "Exit  "}));
+    EXPECT_EQ(forms.NewStyleMenuEditor.NewStyle_Items->count(), 3);
+    EXPECT_TRUE(forms.NewStyle_AddItem.NewStyle_AddItemEdit->text().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryBreakAndPath, AddItemPastedList,
+    testing::Combine(
+        testing::Values(PastedList{"LF", "\n"}, PastedList{"CR", "\r"}, PastedList{"CRLF", "\r\n"},
+                        PastedList{"LineSeparator", QString(QChar::LineSeparator)},
+                        PastedList{"ParagraphSeparator", QString(QChar::ParagraphSeparator)}),
+        testing::ValuesIn(paste_paths::kAll)),
+    [](const testing::TestParamInfo<PastedListCase> &info) {
+        return std::string(std::get<0>(info.param).name) + "_" +
+               paste_paths::Name(std::get<1>(info.param));
+    });
+
+TEST_F(AddItemTest, PastedLinesThatAreAllBlankAddNothingAndStayInTheBox) {
+    const QString blank = QStringLiteral(" \r\n\t\n ");
+    AddThroughDialog(forms, [&](TNewStyle_AddItem &dialog) {
+        paste_paths::Paste(dialog.NewStyle_AddItemEdit, paste_paths::Path::CtrlV, blank);
+        QTest::mouseClick(dialog.Button2, Qt::LeftButton);
+    });
+
+    EXPECT_TRUE(Items(forms).isEmpty());
+    EXPECT_EQ(forms.NewStyle_AddItem.NewStyle_AddItemEdit->text(), blank);
+}
+
+TEST_F(AddItemTest, APastedListFollowsTheItemsAlreadyThere) {
+    TypeAndPressAdd(forms, "Kick");
+    AddThroughDialog(forms, [&](TNewStyle_AddItem &dialog) {
+        paste_paths::Paste(dialog.NewStyle_AddItemEdit, paste_paths::Path::ShiftInsert,
+                           QStringLiteral("Ban\r\nExit"));
+        dialog.close();
+    });
+
+    EXPECT_EQ(Items(forms), (QStringList{"Kick", "Ban", "Exit"}));
 }
