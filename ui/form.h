@@ -40,7 +40,8 @@ class TForm : public QDialog {
         return control;
     }
 
-    // Escape does not close these windows: none of them has a cancel button.
+    // Escape does not close these windows: none of them has a cancel button. Enter presses
+    // the push button that has the focus, and no other.
     void keyPressEvent(QKeyEvent *event) override;
 
     Forms &forms;

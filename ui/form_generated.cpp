@@ -23,6 +23,8 @@ TForm_Generated::TForm_Generated(Forms &forms)
     PluginSource->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     PluginSource->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     PluginSource->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab leaves the box for Copy, as the tab order says; the source indents with spaces.
+    PluginSource->setTabChangesFocus(true);
     Generated_CopyBtn =
         addPushButton("Generated_CopyBtn", QStringLiteral("Скопировать"), {280, 488, 75, 25});
     Generated_SaveBtn =
