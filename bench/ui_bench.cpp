@@ -1,5 +1,6 @@
 // From pressing Generate to the result window showing the source: generation, the one
-// insertion into the text box, and the first paint.
+// insertion into the text box, the syntax colours and the first paint. Run it in the build
+// users get (RelWithDebInfo).
 #include "app/forms.h"
 #include "generator/coloured_text.h"
 #include "generator/current_menu.h"
@@ -10,12 +11,20 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTextEdit>
 
 #include <functional>
 
 namespace {
+
+// The figure means nothing if the source on screen was not coloured.
+bool ShownSourceIsColoured(const QPlainTextEdit &box) {
+    const QTextBlock top = box.cursorForPosition({0, 0}).block();
+    return top.isValid() && !top.layout()->formats().isEmpty();
+}
 
 // `forget` undoes, untimed, whatever the previous round left cached.
 void showResult(benchmark::State &state, Forms &forms, const std::function<void()> &forget = {}) {
@@ -25,6 +34,10 @@ void showResult(benchmark::State &state, Forms &forms, const std::function<void(
         QApplication::processEvents();
         benchmark::DoNotOptimize(result.PluginSource->document()->characterCount());
         state.PauseTiming();
+        if (!ShownSourceIsColoured(*result.PluginSource)) {
+            state.SkipWithError("the source on screen has no syntax colours");
+            break;
+        }
         result.hide();
         result.PluginSource->clear();
         if (forget) forget();

@@ -4,6 +4,7 @@
 #include "generator/generate.h"
 #include "output/save_file.h"
 #include "ui/message_boxes.h"
+#include "ui/pawn_highlighter.h"
 #include "ui/result_text.h"
 
 #include <QClipboard>
@@ -25,6 +26,7 @@ TForm_Generated::TForm_Generated(Forms &forms)
     PluginSource->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab leaves the box for Copy, as the tab order says; the source indents with spaces.
     PluginSource->setTabChangesFocus(true);
+    new PawnHighlighter(PluginSource);
     Generated_CopyBtn =
         addPushButton("Generated_CopyBtn", QStringLiteral("Скопировать"), {280, 488, 75, 25});
     Generated_SaveBtn =
