@@ -13,8 +13,8 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextLayout>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include <functional>
 

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 QFont programFont() {
     QFont font;
@@ -43,6 +44,13 @@ QPushButton *TForm::addPushButton(const char *name, const QString &caption, QRec
     // No window has a default button: Enter in a text box must not press one.
     button->setAutoDefault(false);
     return button;
+}
+
+void TForm::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    // A window that opens takes the keyboard, as on Windows; without a window manager (or
+    // with one that leaves it to the program) it would stay with the window below.
+    if (!event->spontaneous()) activateWindow();
 }
 
 void TForm::keyPressEvent(QKeyEvent *event) {

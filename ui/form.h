@@ -7,6 +7,7 @@
 class QLabel;
 class QPushButton;
 class QKeyEvent;
+class QShowEvent;
 
 class Forms;
 
@@ -40,6 +41,7 @@ class TForm : public QDialog {
         return control;
     }
 
+    void showEvent(QShowEvent *event) override;
     // Escape does not close these windows: none of them has a cancel button. Enter presses
     // the push button that has the focus, and no other.
     void keyPressEvent(QKeyEvent *event) override;

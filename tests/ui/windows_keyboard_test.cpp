@@ -1,5 +1,5 @@
-// The keyboard in every window: Enter presses the focused push button and nothing else, and
-// Tab leaves the result box instead of typing a tab.
+// The keyboard in every window: a window that opens takes the keyboard, Enter presses the
+// focused push button and nothing else, and Tab leaves the result box instead of typing a tab.
 #include "app/forms.h"
 #include "generator/current_menu.h"
 #include "tests/ui/new_style_helpers.h"
@@ -123,6 +123,31 @@ INSTANTIATE_TEST_SUITE_P(WindowsAndKeys, EnterInEveryWindow,
                          testing::Combine(testing::ValuesIn(kWindows),
                                           testing::ValuesIn(kEnterKeys)),
                          WindowKeyName);
+
+class OpeningWindow : public testing::TestWithParam<const char *> {};
+
+// Without that, keys would go on to the window below until the user clicks the new one. The
+// offscreen platform activates every window it shows, so the fault shows only on a real X
+// server (QT_QPA_PLATFORM=xcb), as in the keyboard-only road tests.
+TEST_P(OpeningWindow, TakesTheKeyboard) {
+    Forms forms;
+    TForm *window = WindowNamed(forms, GetParam());
+    ASSERT_NE(window, nullptr);
+    QWidget below;
+    below.show();
+    below.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&below));
+
+    Show(forms, *window);
+
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    window->hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, OpeningWindow, testing::ValuesIn(kWindows),
+                         [](const testing::TestParamInfo<const char *> &info) {
+                             return std::string(info.param);
+                         });
 
 namespace {
 
