@@ -57,6 +57,33 @@ void NewStyleResultShown(benchmark::State &state) {
 }
 BENCHMARK(NewStyleResultShown)->Arg(1'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
+// The worst single keystroke for the colours: opening a block comment at the top of a large
+// source changes how every line after it is coloured.
+void NewStyleCommentOpenedAtTheTop(benchmark::State &state) {
+    Forms forms;
+    forms.NewStyleMenuEditor.NewStyle_Title->setText(QStringLiteral("My Menu"));
+    for (int k = 0; k < state.range(0); ++k)
+        forms.NewStyleMenuEditor.NewStyle_Items->addItem(QStringLiteral("Item %1").arg(k));
+    orvane::SetCurrentMenu(0);
+    TForm_Generated &result = forms.Form_Generated;
+    result.show();
+    QPlainTextEdit &box = *result.PluginSource;
+    box.moveCursor(QTextCursor::Start);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        QTextCursor(box.document()).insertText(QStringLiteral("/*"));
+        box.viewport()->repaint();
+        state.PauseTiming();
+        QTextCursor undo(box.document());
+        undo.setPosition(2, QTextCursor::KeepAnchor);
+        undo.removeSelectedText();
+        box.viewport()->repaint();
+        state.ResumeTiming();
+    }
+    result.hide();
+}
+BENCHMARK(NewStyleCommentOpenedAtTheTop)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
 // Coloured text as a person types it: short runs in the four menu colours, lines of about
 // sixty characters.
 void typeColouredText(QTextEdit &box, qsizetype characters) {
