@@ -58,8 +58,8 @@ void TForm::keyPressEvent(QKeyEvent *event) {
         event->accept();
         return;
     }
-    // Enter presses the focused push button, as on Windows. The buttons are no auto-default
-    // buttons (that would make one of them the default), so they pass Enter on to the window.
+    // Enter presses the focused push button, as on Windows. The buttons are not auto-default
+    // (that would make one of them the default), so they pass Enter on to the window.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         auto *button = qobject_cast<QPushButton *>(focusWidget());
