@@ -15,12 +15,14 @@ cd "$work"
 exec xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
 style=$1; program=$2; expected=$3
 
-# Waits until a window with exactly this caption is on screen (or, with "gone", is not).
+# Waits until a window with exactly this caption is on screen and has the keyboard (or, with
+# "gone", is not on screen); keys sent before would go to the window below.
 wait_window() {
     i=0
     while :; do
-        if xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; then
-            [ "${2:-}" != gone ] && return 0
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            [ "${2:-}" != gone ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ] && return 0
         else
             [ "${2:-}" = gone ] && return 0
         fi
