@@ -26,11 +26,11 @@ PawnColours PawnColoursFor(const QPalette &palette) {
 }
 
 PawnHighlighter::PawnHighlighter(QPlainTextEdit *box)
-    : QSyntaxHighlighter(box->document()), box_(box) {
+    : QSyntaxHighlighter(box->document()), box_(box), viewport_(box->viewport()) {
     setParent(box);
     takeColours();
     box->installEventFilter(this);
-    box->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
 }
 
 void PawnHighlighter::takeColours() {
@@ -42,10 +42,12 @@ void PawnHighlighter::takeColours() {
 }
 
 bool PawnHighlighter::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == box_ && event->type() == QEvent::PaletteChange) {
+    // Compared by address only: the box sends events while it is being destroyed, when its
+    // members may no longer be called.
+    if (event->type() == QEvent::PaletteChange && watched == box_) {
         takeColours();
         rehighlight();
-    } else if (watched == box_->viewport() && event->type() == QEvent::Paint) {
+    } else if (event->type() == QEvent::Paint && watched == viewport_) {
         colourVisibleBlocks();
     }
     return QSyntaxHighlighter::eventFilter(watched, event);
@@ -53,7 +55,7 @@ bool PawnHighlighter::eventFilter(QObject *watched, QEvent *event) {
 
 void PawnHighlighter::colourVisibleBlocks() {
     const QTextBlock top = box_->cursorForPosition({0, 0}).block();
-    const QTextBlock bottom = box_->cursorForPosition({0, box_->viewport()->height()}).block();
+    const QTextBlock bottom = box_->cursorForPosition({0, viewport_->height()}).block();
     if (!top.isValid() || !bottom.isValid()) return;
     firstShown_ = top.blockNumber();
     lastShown_ = bottom.blockNumber();

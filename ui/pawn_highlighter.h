@@ -42,6 +42,7 @@ class PawnHighlighter : public QSyntaxHighlighter {
     void colourVisibleBlocks();
 
     QPlainTextEdit *box_;
+    QWidget *viewport_;
     std::array<QTextCharFormat, 5> formats_;
     std::vector<PawnSpan> spans_;
     // Block numbers of the paragraphs on screen when the box was last drawn.
