@@ -1,5 +1,7 @@
 #include "ui/form.h"
 
+#include "ui/caption_fit.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -42,6 +44,7 @@ QPushButton *TForm::addPushButton(const char *name, const QString &caption, QRec
     button->setText(caption);
     // No window has a default button: Enter in a text box must not press one.
     button->setAutoDefault(false);
+    FitCaption(*button);
     return button;
 }
 
