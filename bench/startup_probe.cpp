@@ -46,7 +46,12 @@ int main(int argc, char **argv) {
         return 2;
     }
     const std::string caption = argv[1];
-    Display *display = XOpenDisplay(nullptr);
+    // A server that has just started may not take connections yet.
+    Display *display = nullptr;
+    for (int attempt = 0; attempt < 100 && !display; ++attempt) {
+        display = XOpenDisplay(nullptr);
+        if (!display) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
     if (!display) {
         std::fprintf(stderr, "cannot open the display\n");
         return 2;
