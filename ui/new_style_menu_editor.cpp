@@ -34,15 +34,15 @@ TNewStyleMenuEditor::TNewStyleMenuEditor(Forms &forms)
     for (const char *flag : orvane::AccessFlagNames)
         NewStyle_Flags->addItem(QString::fromLatin1(flag));
     Label2 = addLabel("Label2", QStringLiteral("Пункты меню"), {16, 152});
-    NewStyle_AddBtn = addPictureButton("NewStyle_AddBtn", AddPicture(), 16,
+    NewStyle_AddBtn = addPictureButton("NewStyle_AddBtn", AddPicture, 16,
                                        QStringLiteral("Добавить пункт"), QStringLiteral("Insert"));
     NewStyle_RmvButton =
-        addPictureButton("NewStyle_RmvButton", RemovePicture(), 40, QStringLiteral("Удалить пункт"),
+        addPictureButton("NewStyle_RmvButton", RemovePicture, 40, QStringLiteral("Удалить пункт"),
                          QStringLiteral("Delete"));
-    NewStyle_UpBtn = addPictureButton("NewStyle_UpBtn", UpPicture(), 64, QStringLiteral("Выше"),
+    NewStyle_UpBtn = addPictureButton("NewStyle_UpBtn", UpPicture, 64, QStringLiteral("Выше"),
                                       QStringLiteral("Ctrl+Up"));
-    NewStyle_DownBtn = addPictureButton("NewStyle_DownBtn", DownPicture(), 88,
-                                        QStringLiteral("Ниже"), QStringLiteral("Ctrl+Down"));
+    NewStyle_DownBtn = addPictureButton("NewStyle_DownBtn", DownPicture, 88, QStringLiteral("Ниже"),
+                                        QStringLiteral("Ctrl+Down"));
     NewStyle_Items = addControl<QListWidget>("NewStyle_Items", {8, 200, 353, 241});
     NewStyle_Items->setSelectionMode(QAbstractItemView::SingleSelection);
     // The picture buttons take no focus, so the list carries their keys.
@@ -67,12 +67,12 @@ TNewStyleMenuEditor::TNewStyleMenuEditor(Forms &forms)
     FormCreate();
 }
 
-QToolButton *TNewStyleMenuEditor::addPictureButton(const char *name, const QPixmap &picture,
+QToolButton *TNewStyleMenuEditor::addPictureButton(const char *name, QPixmap (*picture)(qreal),
                                                    int left, const QString &action,
                                                    const QString &key) {
     auto *button = addControl<QToolButton>(name, {left, 176, 23, 22});
-    button->setIcon(QIcon(picture));
-    button->setIconSize(picture.size());
+    button->setIcon(DrawnIcon(picture));
+    button->setIconSize(QSize(16, 16));
     button->setFocusPolicy(Qt::NoFocus);
     // A picture says nothing to a screen reader, and the key that does the same is found here.
     button->setToolTip(QStringLiteral("%1 (%2)").arg(action, key));

@@ -36,7 +36,7 @@ class TNewStyleMenuEditor : public TForm {
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    QToolButton *addPictureButton(const char *name, const QPixmap &picture, int left,
+    QToolButton *addPictureButton(const char *name, QPixmap (*picture)(qreal), int left,
                                   const QString &action, const QString &key);
     int selectedRow() const;
     void moveSelected(int offset);
