@@ -1,0 +1,30 @@
+#pragma once
+
+#include "generator/menu_inputs.h"
+
+#include <QByteArray>
+#include <QList>
+
+namespace orvane {
+
+// Every page of the generated new-style plugin's menu, byte for byte as AMX Mod X sends it to
+// the player: seven items a page, colours on, our Back/Next/Exit captions.
+QList<QByteArray> NewStyleMenuPages(const NewStyleMenu &menu);
+
+// The text the generated old-style plugin passes to show_menu, as the compiler stores it.
+QByteArray OldStyleMenuText(const OldStyleMenu &menu);
+
+// What a menu key (1-9, or 0) does in the generated plugin.
+struct KeyEffect {
+    enum Kind { Nothing, Back, Next, Exit, Case };
+    Kind kind = Nothing;
+    int caseLabel = 0;  // with Case: the handler's case label the key reaches
+};
+
+// On page `page` (0-based) of the new-style menu.
+KeyEffect NewStyleKeyEffect(const NewStyleMenu &menu, int page, int key);
+
+// In the old-style menu: a key outside the mask does nothing.
+KeyEffect OldStyleKeyEffect(const OldStyleMenu &menu, int key);
+
+}  // namespace orvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "generator/menu_inputs.h"
+
+#include <QList>
+#include <QString>
+
+namespace orvane {
+
+// Most serious first.
+enum class ProblemSeverity {
+    WillNotCompile,
+    HangsCompiler,
+    CompilesOn19Only,  // a source line over the 508 bytes of AMX Mod X 1.8.2's compiler
+    GameCutsText,      // the game cuts or hides part of the menu
+    ActsAsCode,        // typed text that the compiler or the game reads as an escape or code
+    MenuNameEmpty
+};
+
+struct PluginProblem {
+    ProblemSeverity severity;
+    QString message;  // one line, naming the field and the item or line
+};
+
+// The problems of the plugin that would be generated from these inputs; empty for an ordinary
+// menu.
+QList<PluginProblem> CheckPlugin(const NewStyleMenu &menu);
+QList<PluginProblem> CheckPlugin(const OldStyleMenu &menu);
+
+// Whether a problem breaks the compile or the game's display, so that generating is worth a
+// question first.
+bool BreaksPlugin(ProblemSeverity severity);
+
+}  // namespace orvane
