@@ -23,9 +23,10 @@ int pageCount(const NewStyleMenu &menu) {
 class PageWriter {
   public:
     void addLine(PageLine::Kind kind, int item, QByteArray line) {
+        const bool cut = line.size() > kLineBytes;
         line.truncate(kLineBytes);
         page_.lines.append(
-            PageLine{kind, item, page_.bytes.size(), page_.bytes.size() + line.size()});
+            PageLine{kind, item, page_.bytes.size(), page_.bytes.size() + line.size(), cut});
         page_.bytes += line;
     }
     void addPadding(qsizetype lineBreaks) { page_.bytes.append(lineBreaks, '\n'); }

@@ -15,9 +15,10 @@ QList<QByteArray> NewStyleMenuPages(const NewStyleMenu &menu);
 struct PageLine {
     enum Kind { Title, Item, Back, Next, Exit };
     Kind kind = Title;
-    int item = 0;         // with Item: the item's number in the menu, from 1
-    qsizetype begin = 0;  // where the line starts and ends in the page's bytes; a line past the
-    qsizetype end = 0;    // page's 2047-byte cut keeps the place it would have had
+    int item = 0;           // with Item: the item's number in the menu, from 1
+    qsizetype begin = 0;    // where the line starts and ends in the page's bytes; a line past the
+    qsizetype end = 0;      // page's 2047-byte cut keeps the place it would have had
+    bool cutAt254 = false;  // AMX Mod X kept only 254 bytes of the formatted line
 };
 
 struct MenuPage {
