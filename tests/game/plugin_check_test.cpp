@@ -307,6 +307,18 @@ INSTANTIATE_TEST_SUITE_P(
         VerdictCase{"ThousandsOfItems", newMenu(numberedItems(3000, "Item %1")), "compiles"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST(NewStyleLineLength, NamesTheTitleAndTheCommandByTheirLines) {
+    const std::vector<std::string> title = describe(CheckPlugin(newMenu({"A"}, text(600))));
+    ASSERT_FALSE(title.empty());
+    EXPECT_EQ(title[0],
+              "CompilesOn19Only | Title: its source line is 652 bytes, over the 508 that AMX Mod "
+              "X 1.8.2 reads (1.9 and later read 4093)");
+    const std::vector<std::string> command = describe(CheckPlugin(newMenu({"A"}, "T", text(4100))));
+    EXPECT_EQ(command, std::vector<std::string>{
+                           "WillNotCompile | Command: its source line is 4148 bytes, over the "
+                           "4093 the compiler reads, so the plugin will not compile"});
+}
+
 TEST(NewStyleLineLength, NamesTheItemAndTheBytes) {
     const std::vector<std::string> problems = describe(CheckPlugin(newMenu({"Kick", text(469)})));
     ASSERT_FALSE(problems.empty());
