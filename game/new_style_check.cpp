@@ -8,8 +8,6 @@ namespace orvane {
 
 namespace {
 
-constexpr qsizetype kShownMenuBytes = 511;
-
 QString itemField(int item) {
     return QStringLiteral("Item %1").arg(item);
 }
@@ -51,13 +49,13 @@ QString lineName(const PageLine &line) {
 
 // The first byte the player does not see; a character split by the cut is not seen either.
 qsizetype firstHiddenByte(const QByteArray &bytes) {
-    qsizetype hidden = kShownMenuBytes;
+    qsizetype hidden = kClientMenuBytes;
     while (hidden > 0 && (quint8(bytes[hidden]) & 0xC0) == 0x80) --hidden;
     return hidden;
 }
 
 void checkPageSize(ProblemList &problems, int pageNumber, const MenuPage &page) {
-    if (page.bytes.size() <= kShownMenuBytes) return;
+    if (page.bytes.size() <= kClientMenuBytes) return;
     const qsizetype hidden = firstHiddenByte(page.bytes);
     QString from = QStringLiteral("its end");
     for (const PageLine &line : page.lines) {
@@ -69,7 +67,7 @@ void checkPageSize(ProblemList &problems, int pageNumber, const MenuPage &page) 
     problems.add(ProblemSeverity::GameCutsText, QStringLiteral("Page %1").arg(pageNumber),
                  QStringLiteral("%1 bytes; the game shows %2 and hides the rest, from %3 on")
                      .arg(page.bytes.size())
-                     .arg(kShownMenuBytes)
+                     .arg(kClientMenuBytes)
                      .arg(from));
 }
 
