@@ -272,6 +272,11 @@ INSTANTIATE_TEST_SUITE_P(
                        newMenu(numberedItems(7, text(62) + "%1")),
                        {"GameCutsText | Page 1: 529 bytes; the game shows 511 and hides the rest, "
                         "from Exit on"}},
+        NewProblemCase{
+            "OnlyTheLastLineBreakOver511Bytes",
+            newMenu({text(61), text(61), text(61), text(61), text(61), text(61), text(64)}, "T"),
+            {"GameCutsText | Page 1: 512 bytes; the game shows 511 and hides the rest, "
+             "line breaks and codes only"}},
         NewProblemCase{"SecondPageOver511Bytes",
                        newMenu(numberedItems(7, "%1") + numberedItems(7, text(64) + "%1")),
                        {"GameCutsText | Page 2: 583 bytes; the game shows 511 and hides the rest, "
