@@ -33,7 +33,7 @@ class TNewStyleMenuEditor : public TForm {
     QPushButton *NewStyle_GenerateBtn;
 
   private:
-    QToolButton *addPictureButton(const char *name, const QPixmap &picture, int left);
+    QToolButton *addPictureButton(const char *name, QPixmap (*picture)(qreal), int left);
     int selectedRow() const;
     void moveSelected(int offset);
 
