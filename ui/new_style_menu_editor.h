@@ -31,6 +31,7 @@ class TNewStyleMenuEditor : public TForm {
     QToolButton *NewStyle_DownBtn;
     QListWidget *NewStyle_Items;
     QPushButton *NewStyle_GenerateBtn;
+    QPushButton *NewStyle_PreviewBtn;
 
   private:
     QToolButton *addPictureButton(const char *name, const QPixmap &picture, int left);
@@ -43,4 +44,7 @@ class TNewStyleMenuEditor : public TForm {
     void NewStyle_UpBtnClick();
     void NewStyle_DownBtnClick();
     void NewStyle_GenerateBtnClick();
+    void NewStyle_PreviewBtnClick();
+    // Keeps an open preview in step with the controls.
+    void MenuChange();
 };

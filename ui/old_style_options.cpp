@@ -5,6 +5,7 @@
 #include "generator/old_style_template.h"
 #include "ui/key_filters.h"
 #include "ui/message_boxes.h"
+#include "ui/plugin_problems.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -76,6 +77,7 @@ void Tfrm_OldStyleOptions::OldStyle_GenerateBtnClick() {
         ShowErrorMessage(this, orvane::notAnIntegerMessage(*bad));
         return;
     }
+    if (!ConfirmGenerateDespiteProblems(this, orvane::CheckPlugin(forms.oldStyleMenu()))) return;
     forms.Form_Generated.exec();
     closeWindow();
 }
