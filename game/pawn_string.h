@@ -14,8 +14,9 @@ struct PawnStringProblem {
     QString what;            // one line, for example "a \" ends the string"
 };
 
-// A string literal's text as the compiler stores it: UTF-8 bytes with the ^ escapes applied,
-// ending at a zero code.
+// A string literal's text as the compiler stores it and AMX Mod X reads it back: UTF-8 bytes
+// with the ^ escapes applied (a code keeps its low byte), ending at a zero code. With a problem,
+// the bytes before it.
 struct PawnString {
     QByteArray bytes;
     std::optional<PawnStringProblem> problem;
