@@ -34,11 +34,13 @@ QString cutReasonText(const orvane::ScreenText &screen) {
         }
     QStringList reasons;
     if (overMenu)
-        reasons.append(QStringLiteral("Struck-through text is never shown: the game keeps only "
-                                      "511 bytes of a menu."));
+        reasons.append(
+            QStringLiteral("Struck-through text is never shown: the game keeps only "
+                           "511 bytes of a menu."));
     if (overRun)
-        reasons.append(QStringLiteral("Struck-through text is never shown: the game draws at most "
-                                      "79 bytes of text between two colour codes or line breaks."));
+        reasons.append(
+            QStringLiteral("Struck-through text is never shown: the game draws at most "
+                           "79 bytes of text between two colour codes or line breaks."));
     return reasons.join(u'\n');
 }
 
@@ -51,9 +53,9 @@ QPoint placeBeside(const QWidget &editor, QSize size) {
     int x = frame.right() + 1 + kGapToEditor;
     if (x + size.width() > available.right() + 1) {
         const int left = frame.left() - kGapToEditor - size.width();
-        x = left >= available.left() ? left
-                                     : std::max(available.left(),
-                                                available.right() + 1 - size.width());
+        x = left >= available.left()
+                ? left
+                : std::max(available.left(), available.right() + 1 - size.width());
     }
     const int y = std::clamp(frame.top(), available.top(),
                              std::max(available.top(), available.bottom() + 1 - size.height()));
@@ -184,8 +186,7 @@ void TMenuPreview::pressMenuKey(int key) {
 
 void TMenuPreview::keyPressEvent(QKeyEvent *event) {
     const int key = event->key();
-    if (key >= Qt::Key_0 && key <= Qt::Key_9 &&
-        !(event->modifiers() & ~Qt::KeypadModifier)) {
+    if (key >= Qt::Key_0 && key <= Qt::Key_9 && !(event->modifiers() & ~Qt::KeypadModifier)) {
         pressMenuKey(key - Qt::Key_0);
         event->accept();
         return;

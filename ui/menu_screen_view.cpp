@@ -109,8 +109,7 @@ void MenuScreenView::paintEvent(QPaintEvent *event) {
         right = std::max(right, rightWidths_[line] > 0
                                     ? rightPartStart(int(line)) + rightWidths_[line]
                                     : kScreenMargin + kBackdropPadding + leftWidths_[line]);
-    const QRectF backdrop(kScreenMargin, kScreenMargin,
-                          right + kBackdropPadding - kScreenMargin,
+    const QRectF backdrop(kScreenMargin, kScreenMargin, right + kBackdropPadding - kScreenMargin,
                           leftWidths_.size() * lineHeight_ + 2 * kBackdropPadding);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);

@@ -31,11 +31,11 @@ QString DescribeProblem(const orvane::PluginProblem &problem) {
     return severityText(problem.severity) + QStringLiteral(": ") + problem.message;
 }
 
-bool ConfirmGenerateDespiteProblems(QWidget *parent,
-                                    const QList<orvane::PluginProblem> &problems) {
+bool ConfirmGenerateDespiteProblems(QWidget *parent, const QList<orvane::PluginProblem> &problems) {
     QStringList lines;
     for (const orvane::PluginProblem &problem : problems)
-        if (orvane::BreaksPlugin(problem.severity)) lines.append(QStringLiteral("• ") + DescribeProblem(problem));
+        if (orvane::BreaksPlugin(problem.severity))
+            lines.append(QStringLiteral("• ") + DescribeProblem(problem));
     if (lines.isEmpty()) return true;
 
     QMessageBox box(QMessageBox::Warning, kApplicationTitle,

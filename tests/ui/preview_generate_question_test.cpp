@@ -34,6 +34,10 @@ struct QuestionCase {
     Answer answer;  // None: no question is expected
 };
 
+void PrintTo(const QuestionCase &c, std::ostream *os) {
+    *os << c.name;
+}
+
 // What the question showed and what the user answered.
 struct SeenQuestion {
     bool asked = false;
@@ -43,8 +47,7 @@ struct SeenQuestion {
 };
 
 void answer(QMessageBox *box, Answer answer, SeenQuestion &seen) {
-    seen = {true, box->text(), box->standardButtons(),
-            box->standardButton(box->defaultButton())};
+    seen = {true, box->text(), box->standardButtons(), box->standardButton(box->defaultButton())};
     QTest::mouseClick(box->button(answer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No),
                       Qt::LeftButton);
 }
@@ -119,9 +122,11 @@ INSTANTIATE_TEST_SUITE_P(
     Menus, NewStyleGenerateQuestion,
     ::testing::Values(QuestionCase{"Ordinary", QStringLiteral("Главное меню"), {}, Answer::None},
                       QuestionCase{"QuoteInTitleNo", QStringLiteral("Say \"hi\""), {}, Answer::No},
-                      QuestionCase{"QuoteInTitleYes", QStringLiteral("Say \"hi\""), {},
-                                   Answer::Yes}),
-    [](const ::testing::TestParamInfo<QuestionCase> &info) { return std::string(info.param.name); });
+                      QuestionCase{
+                          "QuoteInTitleYes", QStringLiteral("Say \"hi\""), {}, Answer::Yes}),
+    [](const ::testing::TestParamInfo<QuestionCase> &info) {
+        return std::string(info.param.name);
+    });
 
 TEST_P(OldStyleGenerateQuestion, AsksOnlyAboutABrokenPlugin) {
     const QuestionCase &c = GetParam();
@@ -171,10 +176,13 @@ TEST_P(OldStyleGenerateQuestion, AsksOnlyAboutABrokenPlugin) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Menus, OldStyleGenerateQuestion,
-    ::testing::Values(
-        QuestionCase{"Ordinary", {}, QStringLiteral("1. Kick\n2. Ban\n0. Exit"), Answer::None},
-        QuestionCase{"CutMenuNo", {}, kCutMenu, Answer::No},
-        QuestionCase{"CutMenuYes", {}, kCutMenu, Answer::Yes}),
-    [](const ::testing::TestParamInfo<QuestionCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Menus, OldStyleGenerateQuestion,
+                         ::testing::Values(QuestionCase{"Ordinary",
+                                                        {},
+                                                        QStringLiteral("1. Kick\n2. Ban\n0. Exit"),
+                                                        Answer::None},
+                                           QuestionCase{"CutMenuNo", {}, kCutMenu, Answer::No},
+                                           QuestionCase{"CutMenuYes", {}, kCutMenu, Answer::Yes}),
+                         [](const ::testing::TestParamInfo<QuestionCase> &info) {
+                             return std::string(info.param.name);
+                         });

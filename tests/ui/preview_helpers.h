@@ -59,9 +59,10 @@ inline void TypeText(QWidget *widget, const QString &text) {
         if (c == u'\n')
             QTest::keyClick(widget, Qt::Key_Return);
         else
-            QTest::sendKeyEvent(QTest::Click, widget,
-                                c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown,
-                                QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(
+                QTest::Click, widget,
+                c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown, QString(c),
+                Qt::NoModifier);
     }
 }
 

@@ -114,17 +114,17 @@ TEST_F(NewStylePreview, NumberKeysActAsInTheGame) {
     };
     const QString exitText = QStringLiteral("→ exit: the menu closes");
     const Row rows[] = {
-        {'8', 1, hint},                            // Back is grey on the first page
-        {'3', 1, QStringLiteral("→ case 3")},      //
-        {'9', 2, QString()},                       // Next
-        {'3', 2, QStringLiteral("→ case 10")},     // counted across pages
-        {'9', 3, QString()},                       //
-        {'9', 3, QString()},                       // Next is grey on the last page
-        {'5', 3, QString()},                       // the last page has one item
-        {'1', 3, QStringLiteral("→ case 15")},     //
-        {'0', 3, exitText},                        //
-        {'8', 2, QString()},                       // Back
-        {'7', 2, QStringLiteral("→ case 14")},     //
+        {'8', 1, hint},                         // Back is grey on the first page
+        {'3', 1, QStringLiteral("→ case 3")},   //
+        {'9', 2, QString()},                    // Next
+        {'3', 2, QStringLiteral("→ case 10")},  // counted across pages
+        {'9', 3, QString()},                    //
+        {'9', 3, QString()},                    // Next is grey on the last page
+        {'5', 3, QString()},                    // the last page has one item
+        {'1', 3, QStringLiteral("→ case 15")},  //
+        {'0', 3, exitText},                     //
+        {'8', 2, QString()},                    // Back
+        {'7', 2, QStringLiteral("→ case 14")},  //
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::string("key ") + row.key + ", page " + std::to_string(row.page));

@@ -55,6 +55,10 @@ struct CounterCase {
     bool red;
 };
 
+void PrintTo(const CounterCase &c, std::ostream *os) {
+    *os << c.name;
+}
+
 class OldStyleByteCounter : public ::testing::TestWithParam<CounterCase> {};
 
 }  // namespace
@@ -75,15 +79,12 @@ TEST_P(OldStyleByteCounter, CountsTheMenuBytesAndTurnsRedOver511) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, OldStyleByteCounter,
-    ::testing::Values(CounterCase{"Empty", QString(), QStringLiteral("0 of 511 bytes"), false},
-                      CounterCase{"OneLine", QStringLiteral("1. Kick"),
-                                  QStringLiteral("10 of 511 bytes"), false},
-                      CounterCase{"Exactly511", LatinLines(10, 49),
-                                  QStringLiteral("511 of 511 bytes"), false},
-                      CounterCase{"Just512", LatinLines(10, 50),
-                                  QStringLiteral("512 of 511 bytes"), true},
-                      CounterCase{"NineRussianLines", RussianLines(9),
-                                  QStringLiteral("551 of 511 bytes"), true}),
+    ::testing::Values(
+        CounterCase{"Empty", QString(), QStringLiteral("0 of 511 bytes"), false},
+        CounterCase{"OneLine", QStringLiteral("1. Kick"), QStringLiteral("10 of 511 bytes"), false},
+        CounterCase{"Exactly511", LatinLines(10, 49), QStringLiteral("511 of 511 bytes"), false},
+        CounterCase{"Just512", LatinLines(10, 50), QStringLiteral("512 of 511 bytes"), true},
+        CounterCase{"NineRussianLines", RussianLines(9), QStringLiteral("551 of 511 bytes"), true}),
     [](const ::testing::TestParamInfo<CounterCase> &info) { return std::string(info.param.name); });
 
 TEST_F(OldStylePreview, CounterFollowsDeletionAndRecolouring) {
