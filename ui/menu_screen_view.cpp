@@ -13,6 +13,19 @@ namespace {
 constexpr int kScreenMargin = 16;  // the game draws the menu a little off the screen's edge
 constexpr int kBackdropPadding = 8;
 constexpr int kCutAlpha = 110;
+// Of a menu far over the 511 bytes, this many lines past the cut are drawn; the rest is only
+// counted. It keeps a keystroke in a long text as quick as in a short one.
+constexpr int kLinesDrawnPastLimit = 8;
+
+// How many lines to draw: all, or those up to a few lines past the 511-byte cut.
+int linesToDraw(const orvane::ScreenText &screen) {
+    const int count = int(screen.lines.size());
+    for (int line = 0; line < count; ++line)
+        for (const orvane::ScreenRun &run : screen.lines[line].runs)
+            if (run.cut == orvane::ScreenCut::MenuOver511Bytes)
+                return std::min(count, line + 1 + kLinesDrawnPastLimit);
+    return count;
+}
 
 QColor toColor(orvane::Rgb rgb) {
     return QColor::fromRgb(QRgb(rgb));
@@ -43,7 +56,8 @@ QFont MenuScreenView::gameFont() {
 void MenuScreenView::setScreen(const orvane::ScreenText &screen) {
     screen_ = screen;
     pieces_.clear();
-    const int lineCount = int(screen_.lines.size());
+    const int lineCount = linesToDraw(screen_);
+    omittedLines_ = int(screen_.lines.size()) - lineCount;
     leftWidths_.assign(size_t(lineCount), 0);
     rightWidths_.assign(size_t(lineCount), 0);
     const QFontMetricsF metrics(font_), cutMetrics(cutFont_);
@@ -69,8 +83,9 @@ void MenuScreenView::setScreen(const orvane::ScreenText &screen) {
     const qreal widest = std::max(
         leftWidths_.empty() ? 0.0 : *std::max_element(leftWidths_.begin(), leftWidths_.end()),
         rightWidths_.empty() ? 0.0 : *std::max_element(rightWidths_.begin(), rightWidths_.end()));
+    const int shownLines = lineCount + (omittedLines_ > 0 ? 1 : 0);
     contentSize_ = QSize(int(std::ceil(widest)) + 2 * (kScreenMargin + kBackdropPadding),
-                         lineCount * lineHeight_ + 2 * (kScreenMargin + kBackdropPadding));
+                         shownLines * lineHeight_ + 2 * (kScreenMargin + kBackdropPadding));
     updateGeometry();
     update();
 }
@@ -109,8 +124,9 @@ void MenuScreenView::paintEvent(QPaintEvent *event) {
         right = std::max(right, rightWidths_[line] > 0
                                     ? rightPartStart(int(line)) + rightWidths_[line]
                                     : kScreenMargin + kBackdropPadding + leftWidths_[line]);
-    const QRectF backdrop(kScreenMargin, kScreenMargin, right + kBackdropPadding - kScreenMargin,
-                          leftWidths_.size() * lineHeight_ + 2 * kBackdropPadding);
+    const QRectF backdrop(
+        kScreenMargin, kScreenMargin, right + kBackdropPadding - kScreenMargin,
+        (leftWidths_.size() + (omittedLines_ > 0 ? 1 : 0)) * lineHeight_ + 2 * kBackdropPadding);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 150));
@@ -127,5 +143,14 @@ void MenuScreenView::paintEvent(QPaintEvent *event) {
         painter.setFont(piece.cut ? cutFont_ : font_);
         painter.setPen(piece.colour);
         painter.drawStaticText(QPointF(x, textTop + piece.line * lineHeight_), piece.text);
+    }
+    if (omittedLines_ > 0) {
+        QFont note = font_;
+        note.setItalic(true);
+        painter.setFont(note);
+        painter.setPen(QColor(255, 255, 255, kCutAlpha));
+        painter.drawText(QPointF(textLeft, textTop + leftWidths_.size() * lineHeight_ +
+                                               QFontMetricsF(note).ascent()),
+                         tr("… %n more lines, never shown", nullptr, omittedLines_));
     }
 }

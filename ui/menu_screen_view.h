@@ -48,5 +48,6 @@ class MenuScreenView : public QWidget {
     QFont font_;
     QFont cutFont_;
     int lineHeight_ = 0;
+    int omittedLines_ = 0;  // lines far past the 511-byte cut, counted but not drawn
     QSize contentSize_;
 };
