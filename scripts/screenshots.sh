@@ -55,4 +55,45 @@ shot old-style-options 415 334 432 164
 click 619 474; wait_window "Orvane v1.0.0 - Generated menu"
 shot old-style-result 390 225 821 532
 click 915 725
+
+# --- Preview (in-game look): a two-page Russian menu, and an old-style menu the game cuts ---
+# Cyrillic goes through keysyms that xdotool maps onto a spare key for each letter: typed
+# quickly, letters get lost.
+type_ru() { xdotool type --delay 60 "$1"; }
+# shot_window CAPTION NAME: the window of that caption, wherever it was placed.
+shot_window() {
+    eval "$(xdotool search --onlyvisible --name "^$1\$" getwindowgeometry --shell | grep -E "^(X|Y|WIDTH|HEIGHT)=")"
+    shot "$2" "$X" "$Y" "$WIDTH" "$HEIGHT"
+}
+QT_QPA_PLATFORM=xcb "$program" & wait_window "Orvane 1.0.0"
+click 683 639; wait_window "Orvane 1.0 - New Style Orvane"
+click 677 257; type_ru "Главное меню"
+for item in "Купить оружие" "Купить броню" "Телепорт на базу" "Лечение" "Сменить команду" \
+            "Голосование за карту" "Правила сервера" "Статистика" "Помощь" "Наказать игрока"; do
+    click 588 410; wait_window "Add Item"; type_ru "$item"
+    click 586 497; sleep 0.3
+done
+click 873 683; wait_window "Предпросмотр"
+xdotool key 3; sleep 0.3
+shot_window "Предпросмотр" preview-new-style
+kill $! && wait $! || true
+
+QT_QPA_PLATFORM=xcb "$program" & wait_window "Orvane 1.0.0"
+click 527 575; click 683 639; wait_window "Old Style Orvane 1.0.0"
+click 610 387
+click 634 317; type_ru "Магазин оружия и снаряжения"; xdotool key Return
+n=0
+for item in "Автомат Калашникова с прицелом" "Винтовка с глушителем и магазином" \
+            "Снайперская винтовка с оптикой" "Пистолет пустынный орёл" \
+            "Бронежилет и каска для защиты" "Осколочные и световые гранаты" \
+            "Набор сапёра для разминирования" "Выход из магазина без покупки"; do
+    n=$((n + 1)); [ $n = 8 ] && n=0
+    click 723 317; type_text "$n."
+    click 547 317; type_ru " $item"
+    [ $n = 0 ] || xdotool key Return
+done
+click 894 573; wait_window "Предпросмотр"
+shot_window "Предпросмотр" preview-old-style-cut
+kill $! && wait $! || true
+# --- end of the preview screenshots ---
 ' screenshots "$program" "$out"
