@@ -97,6 +97,8 @@ TMenuPreview::TMenuPreview() : QWidget(nullptr, Qt::Tool) {
 void TMenuPreview::openBeside(QWidget *editor) {
     if (parentWidget() != editor) {
         hide();
+        if (parentWidget()) parentWidget()->removeEventFilter(this);
+        editor->installEventFilter(this);
         // A window of its own, but the editor's: a window shown by a modal one takes input
         // only when it belongs to it.
         setParent(editor, windowFlags());
@@ -105,6 +107,13 @@ void TMenuPreview::openBeside(QWidget *editor) {
     show();
     raise();
     activateWindow();
+}
+
+bool TMenuPreview::eventFilter(QObject *watched, QEvent *event) {
+    // Only when the program hides it: minimising is the window system's, and takes owned windows
+    // along.
+    if (watched == parentWidget() && event->type() == QEvent::Hide && !event->spontaneous()) hide();
+    return QWidget::eventFilter(watched, event);
 }
 
 bool TMenuPreview::isOpenFor(const QWidget *editor) const {

@@ -44,6 +44,8 @@ class TMenuPreview : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // Leaves with its editor: a window of a hidden window would stay on screen.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     void showPage();

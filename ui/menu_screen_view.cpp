@@ -124,16 +124,20 @@ void MenuScreenView::paintEvent(QPaintEvent *event) {
         right = std::max(right, rightWidths_[line] > 0
                                     ? rightPartStart(int(line)) + rightWidths_[line]
                                     : kScreenMargin + kBackdropPadding + leftWidths_[line]);
-    const QRectF backdrop(
-        kScreenMargin, kScreenMargin, right + kBackdropPadding - kScreenMargin,
-        (leftWidths_.size() + (omittedLines_ > 0 ? 1 : 0)) * lineHeight_ + 2 * kBackdropPadding);
+    const qreal backdropHeight =
+        (leftWidths_.size() + (omittedLines_ > 0 ? 1 : 0)) * lineHeight_ + 2 * kBackdropPadding;
+    // Like the game: centred on the screen's height, a little above the middle to leave room
+    // for the chat lines.
+    const qreal top = std::max<qreal>(kScreenMargin, (height() - backdropHeight) / 2 - 20);
+    const QRectF backdrop(kScreenMargin, top, right + kBackdropPadding - kScreenMargin,
+                          backdropHeight);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 150));
     painter.drawRoundedRect(backdrop, 4, 4);
 
     const qreal textLeft = kScreenMargin + kBackdropPadding;
-    const qreal textTop = kScreenMargin + kBackdropPadding;
+    const qreal textTop = top + kBackdropPadding;
     const int firstLine = std::max(0, int((event->rect().top() - textTop) / lineHeight_));
     const int lastLine = int((event->rect().bottom() - textTop) / lineHeight_);
     for (const Piece &piece : pieces_) {

@@ -100,6 +100,22 @@ TEST_F(NewStylePreview, FollowsEveryEdit) {
     EXPECT_EQ(ShownLines(preview).value(0), QStringLiteral("Другое"));
 }
 
+// Generate hides the editor for the result window; the preview goes with it.
+TEST_F(NewStylePreview, LeavesWithTheEditorOnGenerate) {
+    FillEditor(forms, QStringLiteral("Меню"), NumberedItems(3));
+    openPreview();
+    bool previewShownWithResult = true;
+
+    ModalScript script;
+    script.when(&forms.Form_Generated, [&] {
+        previewShownWithResult = preview.isVisible();
+        forms.Form_Generated.closeWindow();
+    });
+    script.run([&] { QTest::mouseClick(editor.NewStyle_GenerateBtn, Qt::LeftButton); });
+    EXPECT_FALSE(previewShownWithResult);
+    EXPECT_FALSE(preview.isVisible());
+}
+
 // 15 items make three pages: 7, 7 and 1. Each row presses one key and says where the menu is
 // afterwards and what the key said; a key the page does not take changes nothing.
 TEST_F(NewStylePreview, NumberKeysActAsInTheGame) {
