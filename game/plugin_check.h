@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/coloured_text.h"
 #include "generator/menu_inputs.h"
 
 #include <QList>
@@ -26,6 +27,10 @@ struct PluginProblem {
 // menu.
 QList<PluginProblem> CheckPlugin(const NewStyleMenu &menu);
 QList<PluginProblem> CheckPlugin(const OldStyleMenu &menu);
+
+// The same, with the coloured lines `menu.menuString` was encoded from: they tell the user's
+// own text from the encoder's codes, so a typed \y or ^n is found and named by its line.
+QList<PluginProblem> CheckPlugin(const OldStyleMenu &menu, const ColouredText &text);
 
 // Whether a problem breaks the compile or the game's display, so that generating is worth a
 // question first.

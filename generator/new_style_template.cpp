@@ -33,7 +33,7 @@ void appendNewStyleMenu(SourceText &out, const NewStyleMenu &menu) {
     out.appendLine(kBodyIndent, kPluginRegistration);
     out.appendLine(0, kFunctionClosing);
     out.appendEmptyLine();
-    out.appendLine(0, kMenuFunctionStart);
+    appendMenuFunctionStart(out);
     out.appendLine(kBodyIndent, u"new i_Menu = menu_create(\"%s\", \"menu_handler\");",
                    {menu.title});
     for (qsizetype k = 0; k < menu.items.size(); ++k)
@@ -44,10 +44,18 @@ void appendNewStyleMenu(SourceText &out, const NewStyleMenu &menu) {
     out.appendLine(kBodyIndent, u"menu_setprop(i_Menu, MPROP_EXITNAME, \"Выход\");");
     out.appendEmptyLine();
     out.appendLine(kBodyIndent, u"menu_display(id, i_Menu, 0)");
+    // Without it the command goes on to the game, which answers "Unknown command".
+    out.appendLine(kBodyIndent, kReturnHandled);
     out.appendLine(0, kFunctionClosing);
     out.appendEmptyLine();
     out.appendLine(0, u"public menu_handler(id, menu, item) {");
-    out.appendLine(kBodyIndent, u"if( item < 0 ) return PLUGIN_CONTINUE;");
+    // Every use creates a new menu: it must be destroyed on every way out of the handler, or
+    // menus and their forwards pile up until the map changes. A player who leaves the menu
+    // arrives here with a negative item (MENU_EXIT, MENU_TIMEOUT).
+    out.appendLine(kBodyIndent, u"if( item < 0 ) {");
+    out.appendLine(2 * kBodyIndent, u"menu_destroy(menu);");
+    out.appendLine(2 * kBodyIndent, kReturnHandled);
+    out.appendLine(kBodyIndent, kBlockClosing);
     const qint64 digits = infoDigits(menu.items.size());
     out.appendLine(kBodyIndent, u"new cmd[%d], access, callback;", {digits + 1});
     out.appendLine(kBodyIndent, u"menu_item_getinfo(menu, item, access, cmd,%d,_,_, callback);",
@@ -56,7 +64,8 @@ void appendNewStyleMenu(SourceText &out, const NewStyleMenu &menu) {
     out.appendLine(kBodyIndent, u"switch (Choise) {");
     for (qsizetype k = 1; k <= menu.items.size(); ++k) appendEmptyCase(out, k);
     out.appendLine(kBodyIndent, kBlockClosing);
-    out.appendLine(kBodyIndent, u"return PLUGIN_HANDLED;");
+    out.appendLine(kBodyIndent, u"menu_destroy(menu);");
+    out.appendLine(kBodyIndent, kReturnHandled);
     out.appendLine(0, kFunctionClosing);
 }
 

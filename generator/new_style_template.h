@@ -5,7 +5,7 @@
 
 namespace orvane {
 
-// Appends the plugin that builds the menu with AMX Mod X's menu_* functions: 30 + 3n lines.
+// Appends the plugin that builds the menu with AMX Mod X's menu_* functions: 37 + 3n lines.
 void appendNewStyleMenu(SourceText &out, const NewStyleMenu &menu);
 
 }  // namespace orvane

@@ -10,7 +10,9 @@ using namespace pieces;
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // AMX Mod X numbers the keys from 1: keyboard key 1 is bit 0 and reaches the handler as
 // key 0, ..., key 9 is bit 8 / key 8, and key 0 is bit 9 / key 9.
@@ -34,8 +36,8 @@ QString keyMaskLine(QStringView keys) {
 std::optional<QString> firstNonDigit(QStringView keys) {
     for (qsizetype i = 0; i < keys.size(); ++i) {
         if (isDigit(keys[i])) continue;
-        const bool pair = keys[i].isHighSurrogate() && i + 1 < keys.size() &&
-                          keys[i + 1].isLowSurrogate();
+        const bool pair =
+            keys[i].isHighSurrogate() && i + 1 < keys.size() && keys[i + 1].isLowSurrogate();
         return keys.mid(i, pair ? 2 : 1).toString();
     }
     return std::nullopt;
@@ -60,11 +62,12 @@ std::optional<QString> appendOldStyleMenu(SourceText &out, const OldStyleMenu &m
                    {menu.menuName});
     out.appendLine(0, kFunctionClosing);
     out.appendEmptyLine();
-    out.appendLine(0, kMenuFunctionStart);
+    appendMenuFunctionStart(out);
     // The last argument is the menu's title: a key press reaches the handler registered with
     // register_menuid only when show_menu was given that same name.
     out.appendLine(kBodyIndent, u"show_menu(id, KEYS, \"%s\", -1, \"%s\");",
                    {menu.menuString, menu.menuName});
+    out.appendLine(kBodyIndent, kReturnHandled);
     out.appendLine(0, kFunctionClosing);
     out.appendEmptyLine();
     out.appendLine(0, u"public MenuPressed(id, key) {");
@@ -79,6 +82,7 @@ std::optional<QString> appendOldStyleMenu(SourceText &out, const OldStyleMenu &m
         appendEmptyCase(out, key);
     }
     out.appendLine(kBodyIndent, kBlockClosing);
+    out.appendLine(kBodyIndent, kReturnHandled);
     out.appendLine(0, kFunctionClosing);
     return std::nullopt;
 }

@@ -7,7 +7,8 @@
 
 namespace orvane {
 
-// Appends the plugin that shows the coloured menu string with show_menu and a key mask.
+// Appends the plugin that shows the coloured menu string with show_menu and a key mask:
+// 26 + 2k lines for k distinct handled keys.
 // A handled key that is not a digit 0-9 stops after the header and returns the message
 // "'c' is not a valid integer value"; otherwise returns nothing.
 std::optional<QString> appendOldStyleMenu(SourceText &out, const OldStyleMenu &menu);

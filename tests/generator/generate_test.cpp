@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <string>
 #include <vector>
@@ -48,6 +49,7 @@ class GenerateTest : public ::testing::Test {
 
 // The whole plugin for the default new-style inputs, exactly as it must reach the user.
 constexpr char kNewStylePlugin[] = R"(#include <amxmodx>
+#include <amxmisc>
 
 #define PLUGIN "New Plug-In"
 #define VERSION "1.0"
@@ -59,7 +61,8 @@ public plugin_init() {
        register_plugin(PLUGIN, VERSION, AUTHOR);
 }
 
-public cmdMenu(id) {
+public cmdMenu(id, level, cid) {
+       if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;
        new i_Menu = menu_create("My Menu", "menu_handler");
        menu_additem(i_Menu, "Kick", "1", 0);
        menu_additem(i_Menu, "Ban", "2", 0);
@@ -69,10 +72,14 @@ public cmdMenu(id) {
        menu_setprop(i_Menu, MPROP_EXITNAME, "Выход");
 
        menu_display(id, i_Menu, 0)
+       return PLUGIN_HANDLED;
 }
 
 public menu_handler(id, menu, item) {
-       if( item < 0 ) return PLUGIN_CONTINUE;
+       if( item < 0 ) {
+              menu_destroy(menu);
+              return PLUGIN_HANDLED;
+       }
        new cmd[3], access, callback;
        menu_item_getinfo(menu, item, access, cmd,2,_,_, callback);
        new Choise = str_to_num(cmd)
@@ -84,11 +91,13 @@ public menu_handler(id, menu, item) {
        case 3: {
        }
        }
+       menu_destroy(menu);
        return PLUGIN_HANDLED;
 }
 )";
 
 constexpr char kOldStylePlugin[] = R"(#include <amxmodx>
+#include <amxmisc>
 
 #define PLUGIN "New Plug-In"
 #define VERSION "1.0"
@@ -102,8 +111,10 @@ public plugin_init() {
        register_menucmd(register_menuid("My Menu"), KEYS, "MenuPressed");
 }
 
-public cmdMenu(id) {
+public cmdMenu(id, level, cid) {
+       if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;
        show_menu(id, KEYS, "\w1. Kick^n\y2. Ban^n\r0. Exit^n", -1, "My Menu");
+       return PLUGIN_HANDLED;
 }
 
 public MenuPressed(id, key) {
@@ -115,10 +126,12 @@ public MenuPressed(id, key) {
        case 9: {
        }
        }
+       return PLUGIN_HANDLED;
 }
 )";
 
 constexpr char kHeader[] = R"(#include <amxmodx>
+#include <amxmisc>
 
 #define PLUGIN "New Plug-In"
 #define VERSION "1.0"
@@ -134,7 +147,7 @@ TEST_F(GenerateTest, NewStylePluginIsExact) {
     FakeInputs inputs;
     const Generation generation = Generate(inputs);
     EXPECT_EQ(generation.failure, QString());
-    EXPECT_EQ(generatedLines(generation.text).size(), 39u);
+    EXPECT_EQ(generatedLines(generation.text).size(), 46u);
     EXPECT_EQ(generation.text.toStdString(), withCrLf(kNewStylePlugin));
 }
 
@@ -151,8 +164,31 @@ TEST_F(GenerateTest, OldStylePluginIsExact) {
                       MenuTextEncoding(editor)};
     const Generation generation = Generate(inputs);
     EXPECT_EQ(generation.failure, QString());
-    EXPECT_EQ(generatedLines(generation.text).size(), 28u);
+    EXPECT_EQ(generatedLines(generation.text).size(), 32u);
     EXPECT_EQ(generation.text.toStdString(), withCrLf(kOldStylePlugin));
+}
+
+// register_clcmd only records the flag; the function itself must refuse a player without it,
+// and end the command so that the game does not answer "Unknown command".
+TEST_F(GenerateTest, TheCommandFunctionChecksTheAccessFlagAndEndsTheCommand) {
+    for (const int kind : {0, 1}) {
+        SCOPED_TRACE(kind);
+        SetCurrentMenu(kind);
+        FakeInputs inputs;
+        inputs.newMenu.accessFlag = inputs.oldMenu.accessFlag = "ADMIN_BAN";
+        const auto lines = generatedLines(Generate(inputs).text);
+        const auto start =
+            std::find(lines.begin(), lines.end(), "public cmdMenu(id, level, cid) {");
+        ASSERT_NE(start, lines.end());
+        EXPECT_EQ(*(start + 1),
+                  "       if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;");
+        const auto end = std::find(start, lines.end(), "}");
+        ASSERT_NE(end, lines.end());
+        EXPECT_EQ(*(end - 1), "       return PLUGIN_HANDLED;");
+        EXPECT_NE(std::find(lines.begin(), start,
+                            "       register_clcmd(\"mymenu\", \"cmdMenu\", ADMIN_BAN);"),
+                  start);
+    }
 }
 
 TEST_F(GenerateTest, ANonDigitHandledKeyLeavesTheHeaderAndTheMessage) {
@@ -205,7 +241,7 @@ TEST_F(GenerateTest, SavedNewStylePluginHasExactlyTheseBytes) {
     EXPECT_EQ(bytes.toStdString(), withCrLf(kNewStylePlugin));
     // Spelled out in bytes as well, so the check does not rest on how this file is encoded:
     // each Cyrillic letter takes two bytes, no byte-order mark comes first.
-    EXPECT_TRUE(bytes.startsWith("#include <amxmodx>\r\n\r\n"));
+    EXPECT_TRUE(bytes.startsWith("#include <amxmodx>\r\n#include <amxmisc>\r\n\r\n"));
     EXPECT_TRUE(
         bytes.contains("MPROP_NEXTNAME, \"\xD0\x94\xD0\xB0\xD0\xBB\xD0\xB5\xD0\xB5\");\r\n"));
     EXPECT_TRUE(

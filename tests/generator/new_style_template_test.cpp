@@ -31,8 +31,8 @@ std::string itemLine(const std::string &text, int k) {
 }
 
 // Where the item lines start, and how many lines follow the last one before the cases.
-constexpr size_t kFirstItemLine = 14;
-constexpr size_t kLinesFromItemsToCases = 13;
+constexpr size_t kFirstItemLine = 16;
+constexpr size_t kLinesFromItemsToCases = 17;
 
 struct MenuSize {
     int items;
@@ -52,7 +52,7 @@ TEST_P(NewStyleMenuSizeTest, HasOneItemLineAndOneCaseForEveryItemAndABufferThatF
     const MenuSize size = GetParam();
     const auto lines = generate(defaultMenu(size.items));
     const size_t n = size_t(size.items);
-    ASSERT_EQ(lines.size(), 30 + 3 * n);
+    ASSERT_EQ(lines.size(), 37 + 3 * n);
 
     for (size_t k = 1; k <= n; ++k) {
         ASSERT_EQ(lines[kFirstItemLine + k - 1], itemLine("Item " + std::to_string(k), int(k)));
@@ -65,8 +65,10 @@ TEST_P(NewStyleMenuSizeTest, HasOneItemLineAndOneCaseForEveryItemAndABufferThatF
         ASSERT_EQ(lines[firstCase + 2 * (k - 1)], "       case " + std::to_string(k) + ": {");
         ASSERT_EQ(lines[firstCase + 2 * (k - 1) + 1], "       }");
     }
-    const std::vector<std::string> tail(lines.end() - 3, lines.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{"       }", "       return PLUGIN_HANDLED;", "}"}));
+    // The menu is released on the way out of the handler.
+    const std::vector<std::string> tail(lines.end() - 4, lines.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"       }", "       menu_destroy(menu);",
+                                              "       return PLUGIN_HANDLED;", "}"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,6 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
                       MenuSize{99, "new cmd[3], access, callback;",
                                "menu_item_getinfo(menu, item, access, cmd,2,_,_, callback);"},
                       MenuSize{100, "new cmd[4], access, callback;",
+                               "menu_item_getinfo(menu, item, access, cmd,3,_,_, callback);"},
+                      MenuSize{150, "new cmd[4], access, callback;",
                                "menu_item_getinfo(menu, item, access, cmd,3,_,_, callback);"},
                       MenuSize{999, "new cmd[4], access, callback;",
                                "menu_item_getinfo(menu, item, access, cmd,3,_,_, callback);"},
@@ -104,37 +108,37 @@ TEST(NewStyleTemplateTest, InsertsUserTextUnchanged) {
     const std::vector<VerbatimCase> cases = {
         {"a quote in the command stays unbalanced",
          {"T", "my\"menu", "ADMIN_ALL", {"A"}},
-         8,
+         9,
          R"(       register_clcmd("my"menu", "cmdMenu", ADMIN_ALL);)"},
         {"%d in the title is not a placeholder",
          {"Top %d %s", "c", "ADMIN_ALL", {"A"}},
-         13,
+         15,
          R"(       new i_Menu = menu_create("Top %d %s", "menu_handler");)"},
         {"%d in an item does not take the item's number",
          {"T", "c", "ADMIN_ALL", {"%d", "%s"}},
-         15,
+         17,
          R"(       menu_additem(i_Menu, "%s", "2", 0);)"},
         {"an item keeps its leading and trailing spaces",
          {"T", "c", "ADMIN_ALL", {"   Kick  "}},
-         14,
+         16,
          R"(       menu_additem(i_Menu, "   Kick  ", "1", 0);)"},
         {"backslashes, carets and quotes in an item",
          {"T", "c", "ADMIN_ALL", {R"(a\"b^n\y)"}},
-         14,
+         16,
          R"(       menu_additem(i_Menu, "a\"b^n\y", "1", 0);)"},
         {"an empty title",
          {"", "c", "ADMIN_ALL", {"A"}},
-         13,
+         15,
          R"(       new i_Menu = menu_create("", "menu_handler");)"},
         {"a Cyrillic title",
          {"Меню", "c", "ADMIN_ALL", {"A"}},
-         13,
+         15,
          R"(       new i_Menu = menu_create("Меню", "menu_handler");)"},
     };
     for (const VerbatimCase &c : cases) {
         SCOPED_TRACE(c.name);
         const auto lines = generate(c.menu);
-        ASSERT_EQ(lines.size(), 30 + 3 * size_t(c.menu.items.size()));
+        ASSERT_EQ(lines.size(), 37 + 3 * size_t(c.menu.items.size()));
         EXPECT_EQ(lines[c.line], c.expected);
     }
 }
@@ -143,7 +147,7 @@ TEST(NewStyleTemplateTest, TheAccessFlagStandsBareAfterTheQuotedCommand) {
     for (const char *flag : AccessFlagNames) {
         SCOPED_TRACE(flag);
         const auto lines = generate(NewStyleMenu{"T", "mymenu", flag, {"A"}});
-        EXPECT_EQ(lines[8],
+        EXPECT_EQ(lines[9],
                   std::string("       register_clcmd(\"mymenu\", \"cmdMenu\", ") + flag + ");");
     }
 }
@@ -151,7 +155,7 @@ TEST(NewStyleTemplateTest, TheAccessFlagStandsBareAfterTheQuotedCommand) {
 TEST(NewStyleTemplateTest, KeepsALongItemWhole) {
     const QString longItem(4095, u'x');
     const auto lines = generate(NewStyleMenu{"T", "c", "ADMIN_ALL", {longItem}});
-    EXPECT_EQ(lines[14], itemLine(longItem.toStdString(), 1));
+    EXPECT_EQ(lines[16], itemLine(longItem.toStdString(), 1));
 }
 
 TEST(NewStyleTemplateTest, AppendsAfterTheTextAlreadyThere) {
@@ -159,7 +163,7 @@ TEST(NewStyleTemplateTest, AppendsAfterTheTextAlreadyThere) {
     out.appendLine(0, u"earlier");
     appendNewStyleMenu(out, defaultMenu(2));
     const auto lines = generatedLines(out.text());
-    ASSERT_EQ(lines.size(), 1 + 30 + 3 * 2u);
+    ASSERT_EQ(lines.size(), 1 + 37 + 3 * 2u);
     EXPECT_EQ(lines[0], "earlier");
     EXPECT_EQ(lines[1], "#include <amxmodx>");
 }

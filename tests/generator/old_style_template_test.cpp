@@ -30,12 +30,12 @@ Generated generate(const OldStyleMenu &menu) {
     return {generatedLines(out.text()), std::move(failure)};
 }
 
-constexpr size_t kKeyMaskLine = 5;
-constexpr size_t kFirstCaseLine = 20;
+constexpr size_t kKeyMaskLine = 6;
+constexpr size_t kFirstCaseLine = 23;
 
-const std::vector<std::string> kHeader = {"#include <amxmodx>", "",
-                                          "#define PLUGIN \"New Plug-In\"",
-                                          "#define VERSION \"1.0\"", "#define AUTHOR \"author\""};
+const std::vector<std::string> kHeader = {
+    "#include <amxmodx>",      "#include <amxmisc>",       "", "#define PLUGIN \"New Plug-In\"",
+    "#define VERSION \"1.0\"", "#define AUTHOR \"author\""};
 
 struct KeysCase {
     const char *keys;
@@ -55,7 +55,7 @@ TEST_P(OldStyleKeysTest, MaskHasATermPerKeyAndTheHandlerACasePerDistinctKey) {
     const Generated generated = generate(menuWithKeys(c.keys));
     ASSERT_FALSE(generated.failure.has_value()) << generated.failure->toStdString();
     const auto &lines = generated.lines;
-    ASSERT_EQ(lines.size(), 22 + 2 * c.cases.size());
+    ASSERT_EQ(lines.size(), 26 + 2 * c.cases.size());
     EXPECT_EQ(lines[kKeyMaskLine], c.mask);
     EXPECT_EQ(lines[kFirstCaseLine - 1], "       switch (key) {");
     for (size_t i = 0; i < c.cases.size(); ++i) {
@@ -63,8 +63,8 @@ TEST_P(OldStyleKeysTest, MaskHasATermPerKeyAndTheHandlerACasePerDistinctKey) {
                   "       case " + std::to_string(c.cases[i]) + ": {");
         EXPECT_EQ(lines[kFirstCaseLine + 2 * i + 1], "       }");
     }
-    EXPECT_EQ(lines[lines.size() - 2], "       }");
-    EXPECT_EQ(lines[lines.size() - 1], "}");
+    const std::vector<std::string> tail(lines.end() - 3, lines.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"       }", "       return PLUGIN_HANDLED;", "}"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,6 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
         KeysCase{"00", "#define KEYS (1 << 9)|(1 << 9)", {9}},
         KeysCase{"3131", "#define KEYS (1 << 2)|(1 << 0)|(1 << 2)|(1 << 0)", {2, 0}},
         KeysCase{"9", "#define KEYS (1 << 8)", {8}},
+        KeysCase{"1231", "#define KEYS (1 << 0)|(1 << 1)|(1 << 2)|(1 << 0)", {0, 1, 2}},
+        KeysCase{"1234567890",
+                 "#define KEYS (1 << 0)|(1 << 1)|(1 << 2)|(1 << 3)|(1 << 4)|(1 << 5)|(1 << 6)|"
+                 "(1 << 7)|(1 << 8)|(1 << 9)",
+                 {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
         KeysCase{"0987654321",
                  "#define KEYS (1 << 9)|(1 << 8)|(1 << 7)|(1 << 6)|(1 << 5)|(1 << 4)|(1 << 3)|"
                  "(1 << 2)|(1 << 1)|(1 << 0)",
@@ -97,30 +102,30 @@ TEST(OldStyleTemplateTest, InsertsUserTextUnchanged) {
     const std::vector<VerbatimCase> cases = {
         {"the menu name keeps its space and names the shown menu",
          {"1", "My Menu", "cmd", "ADMIN_ALL", "x"},
-         15,
+         17,
          R"(       show_menu(id, KEYS, "x", -1, "My Menu");)"},
         {"placeholders and quotes in the menu string do not shift the menu name",
          {"1", "Name %s", "cmd", "ADMIN_ALL", R"(a%sb%d"c\r^n)"},
-         15,
+         17,
          R"(       show_menu(id, KEYS, "a%sb%d"c\r^n", -1, "Name %s");)"},
         {"the menu name in the registration",
          {"1", R"(M "1" %d)", "cmd", "ADMIN_ALL", "x"},
-         11,
+         12,
          R"(       register_menucmd(register_menuid("M "1" %d"), KEYS, "MenuPressed");)"},
         {"a quote in the command stays unbalanced",
          {"1", "M", "my\"menu", "ADMIN_ALL", "x"},
-         10,
+         11,
          R"(       register_clcmd("my"menu", "cmdMenu", ADMIN_ALL);)"},
         {"an empty menu string",
          {"1", "M", "cmd", "ADMIN_ALL", ""},
-         15,
+         17,
          R"(       show_menu(id, KEYS, "", -1, "M");)"},
     };
     for (const VerbatimCase &c : cases) {
         SCOPED_TRACE(c.name);
         const Generated generated = generate(c.menu);
         ASSERT_FALSE(generated.failure.has_value());
-        ASSERT_EQ(generated.lines.size(), 24u);
+        ASSERT_EQ(generated.lines.size(), 28u);
         EXPECT_EQ(generated.lines[c.line], c.expected);
     }
 }
@@ -129,7 +134,7 @@ TEST(OldStyleTemplateTest, TheAccessFlagStandsBareAfterTheQuotedCommand) {
     for (const char *flag : AccessFlagNames) {
         SCOPED_TRACE(flag);
         const auto lines = generate({"1", "My Menu", "mymenu", flag, "x"}).lines;
-        EXPECT_EQ(lines[10],
+        EXPECT_EQ(lines[11],
                   std::string("       register_clcmd(\"mymenu\", \"cmdMenu\", ") + flag + ");");
     }
 }

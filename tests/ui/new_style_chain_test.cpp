@@ -107,7 +107,7 @@ TEST_P(NewStyleChainEnd, LeavingTheResultWindowEndsTheProgram) {
     EXPECT_FALSE(forms.NewStyleMenuEditor.isVisible());
     EXPECT_FALSE(forms.ChooseStyleMenu.isVisible());
     EXPECT_TRUE(source.startsWith("#include <amxmodx>\r\n"));
-    EXPECT_EQ(source.count("\r\n"), 33);
+    EXPECT_EQ(source.count("\r\n"), 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(CloseButtonOrCloseBox, NewStyleChainEnd, testing::Bool(),

@@ -31,6 +31,7 @@ const QChar kNoBreakSpace(0xA0);
 // as UTF-8 with CR LF line ends.
 const char kKickBanExitSource[] =
     "#include <amxmodx>\r\n"
+    "#include <amxmisc>\r\n"
     "\r\n"
     "#define PLUGIN \"New Plug-In\"\r\n"
     "#define VERSION \"1.0\"\r\n"
@@ -42,7 +43,8 @@ const char kKickBanExitSource[] =
     "       register_plugin(PLUGIN, VERSION, AUTHOR);\r\n"
     "}\r\n"
     "\r\n"
-    "public cmdMenu(id) {\r\n"
+    "public cmdMenu(id, level, cid) {\r\n"
+    "       if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;\r\n"
     "       new i_Menu = menu_create(\"My Menu\", \"menu_handler\");\r\n"
     "       menu_additem(i_Menu, \"Kick\", \"1\", 0);\r\n"
     "       menu_additem(i_Menu, \"Ban\", \"2\", 0);\r\n"
@@ -52,10 +54,14 @@ const char kKickBanExitSource[] =
     "       menu_setprop(i_Menu, MPROP_EXITNAME, \"Выход\");\r\n"
     "\r\n"
     "       menu_display(id, i_Menu, 0)\r\n"
+    "       return PLUGIN_HANDLED;\r\n"
     "}\r\n"
     "\r\n"
     "public menu_handler(id, menu, item) {\r\n"
-    "       if( item < 0 ) return PLUGIN_CONTINUE;\r\n"
+    "       if( item < 0 ) {\r\n"
+    "              menu_destroy(menu);\r\n"
+    "              return PLUGIN_HANDLED;\r\n"
+    "       }\r\n"
     "       new cmd[3], access, callback;\r\n"
     "       menu_item_getinfo(menu, item, access, cmd,2,_,_, callback);\r\n"
     "       new Choise = str_to_num(cmd)\r\n"
@@ -67,6 +73,7 @@ const char kKickBanExitSource[] =
     "       case 3: {\r\n"
     "       }\r\n"
     "       }\r\n"
+    "       menu_destroy(menu);\r\n"
     "       return PLUGIN_HANDLED;\r\n"
     "}\r\n";
 

@@ -118,6 +118,7 @@ TEST(OldStyleChain, ColouredMenuGeneratesThePluginAndTheProgramEnds) {
 
     const QString expected = QStringLiteral(
         "#include <amxmodx>\r\n"
+        "#include <amxmisc>\r\n"
         "\r\n"
         "#define PLUGIN \"New Plug-In\"\r\n"
         "#define VERSION \"1.0\"\r\n"
@@ -131,8 +132,10 @@ TEST(OldStyleChain, ColouredMenuGeneratesThePluginAndTheProgramEnds) {
         "       register_menucmd(register_menuid(\"My Menu\"), KEYS, \"MenuPressed\");\r\n"
         "}\r\n"
         "\r\n"
-        "public cmdMenu(id) {\r\n"
+        "public cmdMenu(id, level, cid) {\r\n"
+        "       if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;\r\n"
         "       show_menu(id, KEYS, \"\\w1. Kick^n\\y2. Ban^n\\r0. Exit^n\", -1, \"My Menu\");\r\n"
+        "       return PLUGIN_HANDLED;\r\n"
         "}\r\n"
         "\r\n"
         "public MenuPressed(id, key) {\r\n"
@@ -144,6 +147,7 @@ TEST(OldStyleChain, ColouredMenuGeneratesThePluginAndTheProgramEnds) {
         "       case 9: {\r\n"
         "       }\r\n"
         "       }\r\n"
+        "       return PLUGIN_HANDLED;\r\n"
         "}\r\n");
     EXPECT_EQ(forms.Form_Generated.SourceLines(), expected);
 }

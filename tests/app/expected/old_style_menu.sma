@@ -1,4 +1,5 @@
 #include <amxmodx>
+#include <amxmisc>
 
 #define PLUGIN "New Plug-In"
 #define VERSION "1.0"
@@ -12,8 +13,10 @@ public plugin_init() {
        register_menucmd(register_menuid("My Menu"), KEYS, "MenuPressed");
 }
 
-public cmdMenu(id) {
+public cmdMenu(id, level, cid) {
+       if (!cmd_access(id, level, cid, 1)) return PLUGIN_HANDLED;
        show_menu(id, KEYS, "\w1. Kick^n\y2. Ban^n\r0. Exit^n", -1, "My Menu");
+       return PLUGIN_HANDLED;
 }
 
 public MenuPressed(id, key) {
@@ -25,4 +28,5 @@ public MenuPressed(id, key) {
        case 9: {
        }
        }
+       return PLUGIN_HANDLED;
 }
