@@ -39,7 +39,7 @@ bool ConfirmGenerateDespiteProblems(QWidget *parent, const QList<orvane::PluginP
     if (lines.isEmpty()) return true;
 
     QMessageBox box(QMessageBox::Warning, kApplicationTitle,
-                    QStringLiteral("The plugin will not work as this menu stands:\n\n%1\n\n"
+                    QStringLiteral("This menu will break the plugin or what players see:\n\n%1\n\n"
                                    "Generate it anyway?")
                         .arg(lines.join(u'\n')),
                     QMessageBox::Yes | QMessageBox::No, parent);
