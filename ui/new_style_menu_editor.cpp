@@ -75,6 +75,15 @@ TNewStyleMenuEditor::TNewStyleMenuEditor(Forms &forms)
     FormCreate();
 }
 
+// The item list's model resets itself as the list goes, which is after this class's part of the
+// window is gone: the change handler must not hear it.
+TNewStyleMenuEditor::~TNewStyleMenuEditor() {
+    NewStyle_Items->model()->disconnect(this);
+    NewStyle_Flags->disconnect(this);
+    NewStyle_Title->disconnect(this);
+    NewStyle_MenuCommand->disconnect(this);
+}
+
 QToolButton *TNewStyleMenuEditor::addPictureButton(const char *name, const QPixmap &picture,
                                                    int left) {
     auto *button = addControl<QToolButton>(name, {left, 176, 23, 22});

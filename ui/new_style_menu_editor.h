@@ -14,6 +14,7 @@ class TNewStyleMenuEditor : public TForm {
     Q_OBJECT
   public:
     explicit TNewStyleMenuEditor(Forms &forms);
+    ~TNewStyleMenuEditor() override;
 
     // The menu as the controls hold it now.
     orvane::NewStyleMenu menu() const;

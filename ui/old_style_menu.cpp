@@ -73,6 +73,12 @@ Tfrm_OldStyleMenu::Tfrm_OldStyleMenu(Forms &forms)
     FormCreate();
 }
 
+// The text box and its document go after this class's part of the window: the change handler
+// must not hear them go.
+Tfrm_OldStyleMenu::~Tfrm_OldStyleMenu() {
+    OldStyle_MenuEdit->document()->disconnect(this);
+}
+
 QPushButton *Tfrm_OldStyleMenu::addColourButton(const char *name, const QString &caption,
                                                 QRect geometry, orvane::Rgb colour) {
     QPushButton *button = addPushButton(name, caption, geometry);

@@ -11,6 +11,7 @@ class Tfrm_OldStyleMenu : public TForm {
     Q_OBJECT
   public:
     explicit Tfrm_OldStyleMenu(Forms &forms);
+    ~Tfrm_OldStyleMenu() override;
 
     // The lines as the box wraps them, each character with its colour.
     orvane::ColouredText lines() const;
