@@ -4,10 +4,6 @@ namespace orvane {
 
 namespace {
 
-// What the client keeps of a menu and draws of one run of text.
-constexpr qsizetype kMenuBytes = 511;
-constexpr qsizetype kRunBytes = 79;
-
 bool isContinuation(char byte) {
     return (quint8(byte) & 0xC0) == 0x80;
 }
@@ -84,8 +80,8 @@ class ScreenBuilder {
 
   private:
     static ScreenCut cutOf(qsizetype runBegin, qsizetype byte) {
-        if (byte >= kMenuBytes) return ScreenCut::MenuOver511Bytes;
-        if (byte - runBegin >= kRunBytes) return ScreenCut::RunOver79Bytes;
+        if (byte >= kClientMenuBytes) return ScreenCut::MenuOver511Bytes;
+        if (byte - runBegin >= kClientRunBytes) return ScreenCut::RunOver79Bytes;
         return ScreenCut::None;
     }
 

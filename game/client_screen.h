@@ -16,6 +16,10 @@ inline constexpr Rgb Red = 0xD21800;
 inline constexpr Rgb Grey = 0x646464;
 }  // namespace GameColour
 
+// What the client keeps of a menu's text, and draws of one run of it (bytes).
+inline constexpr qsizetype kClientMenuBytes = 511;
+inline constexpr qsizetype kClientRunBytes = 79;
+
 // Why a piece of the menu text never reaches the player's screen.
 enum class ScreenCut {
     None,             // shown

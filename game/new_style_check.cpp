@@ -4,11 +4,11 @@
 #include "game/typed_codes.h"
 #include "generator/new_style_template.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
-
-constexpr qsizetype kShownMenuBytes = 511;
 
 QString itemField(int item) {
     return QStringLiteral("Item %1").arg(item);
@@ -49,28 +49,31 @@ QString lineName(const PageLine &line) {
     return QStringLiteral("Exit");
 }
 
-// The first byte the player does not see; a character split by the cut is not seen either.
-qsizetype firstHiddenByte(const QByteArray &bytes) {
-    qsizetype hidden = kShownMenuBytes;
+// The first text the player does not see: past the client's cut (a character split by it
+// included), line breaks and codes skipped, as they show nothing. The page's size if none.
+qsizetype firstHiddenText(const QByteArray &bytes) {
+    qsizetype hidden = kClientMenuBytes;
     while (hidden > 0 && (quint8(bytes[hidden]) & 0xC0) == 0x80) --hidden;
-    return hidden;
+    while (hidden < bytes.size() && (bytes[hidden] == '\n' || bytes[hidden] == '\\'))
+        hidden += bytes[hidden] == '\n' ? 1 : 2;
+    return std::min(hidden, bytes.size());
 }
 
 void checkPageSize(ProblemList &problems, int pageNumber, const MenuPage &page) {
-    if (page.bytes.size() <= kShownMenuBytes) return;
-    const qsizetype hidden = firstHiddenByte(page.bytes);
-    QString from = QStringLiteral("its end");
+    if (page.bytes.size() <= kClientMenuBytes) return;
+    const qsizetype hidden = firstHiddenText(page.bytes);
+    QString what = QStringLiteral("line breaks and codes only");
     for (const PageLine &line : page.lines) {
-        if (line.end > hidden) {
-            from = lineName(line);
+        if (hidden < page.bytes.size() && line.end > hidden) {
+            what = QStringLiteral("from %1 on").arg(lineName(line));
             break;
         }
     }
     problems.add(ProblemSeverity::GameCutsText, QStringLiteral("Page %1").arg(pageNumber),
-                 QStringLiteral("%1 bytes; the game shows %2 and hides the rest, from %3 on")
+                 QStringLiteral("%1 bytes; the game shows %2 and hides the rest, %3")
                      .arg(page.bytes.size())
-                     .arg(kShownMenuBytes)
-                     .arg(from));
+                     .arg(kClientMenuBytes)
+                     .arg(what));
 }
 
 QByteArray lineBytes(const MenuPage &page, const PageLine &line) {

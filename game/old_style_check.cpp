@@ -10,8 +10,6 @@ namespace orvane {
 
 namespace {
 
-constexpr qsizetype kShownMenuBytes = 511;
-
 // The compilers loop forever when the show_menu line, KEYS expanded to 9 bytes a key, runs
 // past their longest line: measured as menu string + menu name + 9 x keys against these.
 constexpr qsizetype kHangSum = 4059;
@@ -166,7 +164,7 @@ class OldStyleCheck {
 
     void checkScreen() {
         const ScreenText screen = ClientScreen(OldStyleMenuText(menu_));
-        if (screen.bytes > kShownMenuBytes) {
+        if (screen.bytes > kClientMenuBytes) {
             QString from;
             for (qsizetype l = 0; l < screen.lines.size() && from.isEmpty(); ++l) {
                 for (const ScreenRun &run : screen.lines[l].runs) {
@@ -178,7 +176,7 @@ class OldStyleCheck {
             problems_.add(ProblemSeverity::GameCutsText, kMenuText,
                           QStringLiteral("%1 bytes; the game shows %2 and hides the rest%3")
                               .arg(screen.bytes)
-                              .arg(kShownMenuBytes)
+                              .arg(kClientMenuBytes)
                               .arg(from));
         }
         for (qsizetype l = 0; l < screen.lines.size(); ++l)

@@ -12,7 +12,7 @@ namespace orvane {
 enum class ProblemSeverity {
     WillNotCompile,
     HangsCompiler,
-    CompilesOn19Only,  // a source line over the 508 bytes of AMX Mod X 1.8.2's compiler
+    CompilesOn19Only,  // AMX Mod X 1.8.2's compiler rejects a line over 508 bytes or hangs
     GameCutsText,      // the game cuts or hides part of the menu
     ActsAsCode,        // typed text that the compiler or the game reads as an escape or code
     MenuNameEmpty

@@ -272,6 +272,11 @@ INSTANTIATE_TEST_SUITE_P(
                        newMenu(numberedItems(7, text(62) + "%1")),
                        {"GameCutsText | Page 1: 529 bytes; the game shows 511 and hides the rest, "
                         "from Exit on"}},
+        NewProblemCase{
+            "OnlyTheLastLineBreakOver511Bytes",
+            newMenu({text(61), text(61), text(61), text(61), text(61), text(61), text(64)}, "T"),
+            {"GameCutsText | Page 1: 512 bytes; the game shows 511 and hides the rest, "
+             "line breaks and codes only"}},
         NewProblemCase{"SecondPageOver511Bytes",
                        newMenu(numberedItems(7, "%1") + numberedItems(7, text(64) + "%1")),
                        {"GameCutsText | Page 2: 583 bytes; the game shows 511 and hides the rest, "
@@ -306,6 +311,18 @@ INSTANTIATE_TEST_SUITE_P(
         VerdictCase{"LongCommand", newMenu({"A"}, "T", text(5000)), "WillNotCompile"},
         VerdictCase{"ThousandsOfItems", newMenu(numberedItems(3000, "Item %1")), "compiles"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST(NewStyleLineLength, NamesTheTitleAndTheCommandByTheirLines) {
+    const std::vector<std::string> title = describe(CheckPlugin(newMenu({"A"}, text(600))));
+    ASSERT_FALSE(title.empty());
+    EXPECT_EQ(title[0],
+              "CompilesOn19Only | Title: its source line is 652 bytes, over the 508 that AMX Mod "
+              "X 1.8.2 reads (1.9 and later read 4093)");
+    const std::vector<std::string> command = describe(CheckPlugin(newMenu({"A"}, "T", text(4100))));
+    EXPECT_EQ(command, std::vector<std::string>{
+                           "WillNotCompile | Command: its source line is 4148 bytes, over the "
+                           "4093 the compiler reads, so the plugin will not compile"});
+}
 
 TEST(NewStyleLineLength, NamesTheItemAndTheBytes) {
     const std::vector<std::string> problems = describe(CheckPlugin(newMenu({"Kick", text(469)})));
