@@ -7,7 +7,7 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
-    QApplication::setWindowIcon(QIcon(ProgramIcon()));
+    QApplication::setWindowIcon(DrawnIcon(ProgramIcon));
     QApplication::setFont(programFont());
 
     Forms forms;

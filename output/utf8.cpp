@@ -1,18 +1,23 @@
 #include "output/utf8.h"
 
+#include "output/ascii_run.h"
 #include "output/cp1251.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstring>
 
 namespace orvane {
 
 namespace {
 
-bool isHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool isLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
-bool isSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDFFF; }
+bool isHighSurrogate(char16_t u) {
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t u) {
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
+bool isSurrogate(char16_t u) {
+    return u >= 0xD800 && u <= 0xDFFF;
+}
 
 constexpr char32_t kReplacement = 0xFFFD;
 
@@ -34,46 +39,6 @@ std::uint32_t measure(const char16_t *source, std::uint32_t sourceChars) {
     return bytes + 1;
 }
 
-// ASCII units in a row after which whole blocks of them are worth a try.
-constexpr std::ptrdiff_t kAsciiRun = 16;
-
-// Stores the low byte of each of the four units in `units`, read from `source`. The same
-// shifts gather them in memory order on either byte order.
-void storeLowBytes(std::uint64_t units, const char16_t *source, unsigned char *out) {
-    if constexpr (std::endian::native == std::endian::little ||
-                  std::endian::native == std::endian::big) {
-        std::uint64_t bytes = units & 0x00FF00FF00FF00FFULL;
-        bytes = (bytes | bytes >> 8) & 0x0000FFFF0000FFFFULL;
-        bytes = (bytes | bytes >> 16) & 0x00000000FFFFFFFFULL;
-        const auto four = static_cast<std::uint32_t>(bytes);
-        std::memcpy(out, &four, sizeof four);
-    } else {
-        for (int k = 0; k < 4; ++k) out[k] = static_cast<unsigned char>(source[k]);
-    }
-}
-
-// How many of the four units in `wide` (each unit's bits above 0x7F, in memory order) come
-// before the first one that is not ASCII; `wide` is not zero.
-int asciiLanes(std::uint64_t wide) {
-    if constexpr (std::endian::native == std::endian::little)
-        return std::countr_zero(wide) / 16;
-    else
-        return std::countl_zero(wide) / 16;
-}
-
-constexpr std::ptrdiff_t kAsciiBlock = 64;
-
-// Plain loops of a fixed length, which the compiler turns into vector instructions.
-bool isAsciiBlock(const char16_t *source) {
-    char16_t bits = 0;
-    for (std::ptrdiff_t k = 0; k < kAsciiBlock; ++k) bits |= source[k];
-    return bits <= 0x7F;
-}
-
-void copyAsciiBlock(const char16_t *source, unsigned char *out) {
-    for (std::ptrdiff_t k = 0; k < kAsciiBlock; ++k) out[k] = static_cast<unsigned char>(source[k]);
-}
-
 // Encodes the units from `s` up to `end` without checking for room: the caller has 3 bytes for
 // every unit and one more, enough even for a pair whose low half lies at `end` (before `limit`).
 void encodeWithRoom(const char16_t *&s, const char16_t *end, const char16_t *limit,
@@ -85,33 +50,7 @@ void encodeWithRoom(const char16_t *&s, const char16_t *end, const char16_t *lim
                 *out++ = static_cast<unsigned char>(*s++);
                 continue;
             }
-            // Four units a step, stored whether or not all are ASCII and then passed over as
-            // far as they are: the encoding of the units that follow overwrites the rest, and
-            // there is room for it. That saves a branch per character in short words.
-            const char16_t *runStart = s;
-            while (end - s >= 4) {
-                std::uint64_t units;
-                std::memcpy(&units, s, sizeof units);
-                storeLowBytes(units, s, out);
-                const std::uint64_t wide = units & 0xFF80FF80FF80FF80ULL;
-                if (wide != 0) {
-                    const int ascii = asciiLanes(wide);
-                    s += ascii;
-                    out += ascii;
-                    break;
-                }
-                s += 4;
-                out += 4;
-                if (s - runStart >= kAsciiRun) {
-                    while (end - s >= kAsciiBlock && isAsciiBlock(s)) {
-                        copyAsciiBlock(s, out);
-                        s += kAsciiBlock;
-                        out += kAsciiBlock;
-                    }
-                    runStart = s;
-                }
-            }
-            while (s < end && *s <= 0x7F) *out++ = static_cast<unsigned char>(*s++);
+            ascii_run::copy(s, end, out);
             continue;
         }
         char32_t u = *s++;
@@ -158,8 +97,7 @@ std::uint32_t UnicodeToUtf8(char *dest, std::uint32_t maxDestBytes, const char16
             if (std::uint64_t{n} + 2 > maxDestBytes) break;
             out[n++] = static_cast<unsigned char>(0xC0 | (u >> 6));
             out[n++] = static_cast<unsigned char>(0x80 | (u & 0x3F));
-        } else if (isHighSurrogate(char16_t(u)) && i < sourceChars &&
-                   isLowSurrogate(source[i])) {
+        } else if (isHighSurrogate(char16_t(u)) && i < sourceChars && isLowSurrogate(source[i])) {
             if (std::uint64_t{n} + 4 > maxDestBytes) break;
             u = 0x10000 + ((u - 0xD800) << 10) + (source[i++] - 0xDC00);
             out[n++] = static_cast<unsigned char>(0xF0 | (u >> 18));
@@ -201,6 +139,8 @@ QByteArray Utf8Encode(QStringView text) {
     return result;
 }
 
-QByteArray AnsiToUtf8(QByteArrayView text) { return Utf8Encode(Cp1251ToUnicode(text)); }
+QByteArray AnsiToUtf8(QByteArrayView text) {
+    return Utf8Encode(Cp1251ToUnicode(text));
+}
 
 }  // namespace orvane

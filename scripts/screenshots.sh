@@ -1,7 +1,8 @@
 #!/bin/sh
 # Usage: scripts/screenshots.sh [ORVANE]
 # Takes the README's screenshots of every window from the real program under Xvfb, driven with
-# xdotool, into docs/. Needs ImageMagick (apt-get install imagemagick) besides the test tools.
+# xdotool, into docs/, and one of the new-style editor at a scale factor of 2. Needs ImageMagick
+# (apt-get install imagemagick) besides the test tools.
 set -eu
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/release/app/orvane}")
@@ -55,6 +56,32 @@ shot old-style-options 415 334 432 164
 click 619 474; wait_window "Orvane v1.0.0 - Generated menu"
 shot old-style-result 390 225 821 532
 click 915 725
+sleep 0.5
+
+# ---- Scale factor 2 ----
+# The new-style editor at a scale factor of 2, where the screen measures 640 x 512 in the units
+# of the windows: the editor opens moved inside it, its pictures drawn for the pixels of the
+# screen. Driven by the keyboard and the geometry of the window, as every place doubles.
+# With no window manager, keys go to the window under the pointer: each step points at its
+# window first.
+point_at() {
+    xdotool mousemove --window "$(xdotool search --onlyvisible --name "^$1\$")" 40 40
+}
+QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=xcb "$program" & scaled=$!
+wait_window "Orvane 1.0.0"
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name "^Orvane 1.0.0\$")")"
+click $((X + 362)) $((Y + 344))
+wait_window "Orvane 1.0 - New Style Orvane"
+eval "$(xdotool getwindowgeometry --shell \
+    "$(xdotool search --onlyvisible --name "^Orvane 1.0 - New Style Orvane\$")")"
+point_at "Orvane 1.0 - New Style Orvane"; type_text "My Menu"
+for item in Kick Ban Exit; do
+    click $((X + 54)) $((Y + 374)); wait_window "Add Item"
+    point_at "Add Item"; type_text "$item"; xdotool key Tab space; sleep 0.3
+done
+point_at "Orvane 1.0 - New Style Orvane"; sleep 0.3
+shot new-style-editor-scale2 "$X" "$Y" "$WIDTH" "$HEIGHT"
+kill $scaled
 
 # --- Preview (in-game look): a two-page Russian menu, and an old-style menu the game cuts ---
 # Cyrillic goes through keysyms that xdotool maps onto a spare key for each letter: typed

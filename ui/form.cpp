@@ -1,8 +1,14 @@
 #include "ui/form.h"
 
+#include "ui/caption_fit.h"
+#include "ui/screen_place.h"
+
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 QFont programFont() {
     QFont font;
@@ -29,6 +35,28 @@ void TForm::closeWindow() {
     done(QDialog::Rejected);
 }
 
+void TForm::setVisible(bool visible) {
+    const bool opening = visible && !isVisible();
+    if (opening) {
+        // The platform window knows the size of its frame once it exists, on most systems.
+        create();
+        const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        keepOnScreen(QRect(pos(), size().grownBy(margins)));
+    }
+    QDialog::setVisible(visible);
+    // Where the frame became known only on showing, the window may still stick out by it.
+    if (opening) keepOnScreen(frameGeometry());
+}
+
+void TForm::keepOnScreen(const QRect &frame) {
+    QScreen *screen = QGuiApplication::screenAt(frame.center());
+    if (!screen) screen = this->screen();
+    if (!screen) return;
+    const QPoint inside = FramePositionInside(frame, screen->availableGeometry());
+    // move() places the frame's top left corner.
+    if (inside != frame.topLeft()) move(inside);
+}
+
 QLabel *TForm::addLabel(const char *name, const QString &caption, QPoint position) {
     auto *label = new QLabel(caption, this);
     label->setObjectName(QString::fromLatin1(name));
@@ -42,6 +70,7 @@ QPushButton *TForm::addPushButton(const char *name, const QString &caption, QRec
     button->setText(caption);
     // No window has a default button: Enter in a text box must not press one.
     button->setAutoDefault(false);
+    FitCaption(*button);
     return button;
 }
 

@@ -27,6 +27,10 @@ class TForm : public QDialog {
     // visible (QDialog::close() does neither for a hidden dialog).
     void closeWindow();
 
+    // Opens the window where it was put, or, where that would leave part of it off its screen
+    // (a high scale factor makes the screen smaller in the windows' units), just inside.
+    void setVisible(bool visible) override;
+
   protected:
     TForm(Forms &forms, const Definition &definition);
 
@@ -44,6 +48,9 @@ class TForm : public QDialog {
     void keyPressEvent(QKeyEvent *event) override;
 
     Forms &forms;
+
+  private:
+    void keepOnScreen(const QRect &frame);
 };
 
 // MS Sans Serif 8 pt: 11 pixels high, or the nearest sans-serif font where it is missing.

@@ -18,7 +18,8 @@ TForm_Generated::TForm_Generated(Forms &forms)
     : TForm(forms, {"Form_Generated",
                     QStringLiteral("Orvane v1.0.0 - Generated menu"),
                     {821, 532},
-                    {390, 225}}) {
+                    {390, 225}}),
+      SaveFileDlg([this] { return makeSaveFileDlg(); }) {
     PluginSource = addControl<QPlainTextEdit>("PluginSource", {8, 8, 809, 473});
     PluginSource->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     PluginSource->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -33,19 +34,22 @@ TForm_Generated::TForm_Generated(Forms &forms)
     setTabOrder(Generated_CopyBtn, Generated_SaveBtn);
     setTabOrder(Generated_SaveBtn, Generated_CloseBtn);
 
-    SaveFileDlg = new QFileDialog(this);
-    SaveFileDlg->setObjectName(QStringLiteral("SaveFileDlg"));
-    SaveFileDlg->setAcceptMode(QFileDialog::AcceptSave);
-    SaveFileDlg->setFileMode(QFileDialog::AnyFile);
-    SaveFileDlg->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-    SaveFileDlg->setNameFilter(QStringLiteral("Исходные коды(*.sma)"));
-
     connect(Generated_CopyBtn, &QPushButton::clicked, this,
             &TForm_Generated::Generated_CopyBtnClick);
     connect(Generated_SaveBtn, &QPushButton::clicked, this,
             &TForm_Generated::Generated_SaveBtnClick);
     connect(Generated_CloseBtn, &QPushButton::clicked, this,
             &TForm_Generated::Generated_CloseBtnClick);
+}
+
+QFileDialog *TForm_Generated::makeSaveFileDlg() {
+    auto *dialog = new QFileDialog(this);
+    dialog->setObjectName(QStringLiteral("SaveFileDlg"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialog->setNameFilter(QStringLiteral("Исходные коды(*.sma)"));
+    return dialog;
 }
 
 QString TForm_Generated::SourceLines() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/deferred.h"
 #include "ui/form.h"
 
 class QFileDialog;
@@ -20,12 +21,15 @@ class TForm_Generated : public TForm {
     QPushButton *Generated_CopyBtn;
     QPushButton *Generated_SaveBtn;
     QPushButton *Generated_CloseBtn;
-    QFileDialog *SaveFileDlg;
+    // Made on the first Save as: building a file dialog searches the icon theme for its
+    // pictures, which would slow down the start of every run.
+    Deferred<QFileDialog> SaveFileDlg;
 
   protected:
     void showEvent(QShowEvent *event) override;
 
   private:
+    QFileDialog *makeSaveFileDlg();
     void appendSource(const QString &lines);
 
     void FormShow();

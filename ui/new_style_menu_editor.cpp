@@ -32,10 +32,10 @@ TNewStyleMenuEditor::TNewStyleMenuEditor(Forms &forms)
     for (const char *flag : orvane::AccessFlagNames)
         NewStyle_Flags->addItem(QString::fromLatin1(flag));
     Label2 = addLabel("Label2", QStringLiteral("Пункты меню"), {16, 152});
-    NewStyle_AddBtn = addPictureButton("NewStyle_AddBtn", AddPicture(), 16);
-    NewStyle_RmvButton = addPictureButton("NewStyle_RmvButton", RemovePicture(), 40);
-    NewStyle_UpBtn = addPictureButton("NewStyle_UpBtn", UpPicture(), 64);
-    NewStyle_DownBtn = addPictureButton("NewStyle_DownBtn", DownPicture(), 88);
+    NewStyle_AddBtn = addPictureButton("NewStyle_AddBtn", AddPicture, 16);
+    NewStyle_RmvButton = addPictureButton("NewStyle_RmvButton", RemovePicture, 40);
+    NewStyle_UpBtn = addPictureButton("NewStyle_UpBtn", UpPicture, 64);
+    NewStyle_DownBtn = addPictureButton("NewStyle_DownBtn", DownPicture, 88);
     NewStyle_Items = addControl<QListWidget>("NewStyle_Items", {8, 200, 353, 241});
     NewStyle_Items->setSelectionMode(QAbstractItemView::SingleSelection);
     NewStyle_GenerateBtn =
@@ -84,11 +84,11 @@ TNewStyleMenuEditor::~TNewStyleMenuEditor() {
     NewStyle_MenuCommand->disconnect(this);
 }
 
-QToolButton *TNewStyleMenuEditor::addPictureButton(const char *name, const QPixmap &picture,
+QToolButton *TNewStyleMenuEditor::addPictureButton(const char *name, QPixmap (*picture)(qreal),
                                                    int left) {
     auto *button = addControl<QToolButton>(name, {left, 176, 23, 22});
-    button->setIcon(QIcon(picture));
-    button->setIconSize(picture.size());
+    button->setIcon(DrawnIcon(picture));
+    button->setIconSize(QSize(16, 16));
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }

@@ -35,7 +35,7 @@ class TNewStyleMenuEditor : public TForm {
     QPushButton *NewStyle_PreviewBtn;
 
   private:
-    QToolButton *addPictureButton(const char *name, const QPixmap &picture, int left);
+    QToolButton *addPictureButton(const char *name, QPixmap (*picture)(qreal), int left);
     int selectedRow() const;
     void moveSelected(int offset);
 

@@ -297,6 +297,71 @@ TEST(Utf8EncodeTest, EncodesLongTextsWhole) {
     }
 }
 
+// The ASCII runs go many units a step; these cases put the step's edges where faults hide.
+struct AsciiRunCase {
+    const char *name;
+    char16_t other;  // the one unit that is not ASCII
+};
+
+TEST(Utf8EncodeTest, AsciiRunsOfEveryLengthAlignmentAndBreakPosition) {
+    const std::vector<AsciiRunCase> cases = {
+        {"just above ASCII", u'\x80'},
+        {"Latin-1", u'\xFF'},
+        {"low byte ASCII, high byte not", u'\x141'},
+        {"highest two-byte unit", u'\x7FF'},
+        {"Cyrillic", u'Д'},
+        {"euro sign", u'€'},
+        {"top bit set, low byte ASCII", u'\x8041'},
+        {"lone high surrogate", u'\xD83D'},
+        {"lone low surrogate", u'\xDE00'},
+        {"highest unit", u'\xFFFF'},
+    };
+    // Room before the text, so that it starts at every alignment of a 16-byte block.
+    std::u16string buffer(16 + 80, u'x');
+    for (const AsciiRunCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        for (size_t offset = 0; offset < 8; ++offset) {
+            for (size_t length = 1; length <= 40; ++length) {
+                // The other unit at each place of the run, and once not at all; every ASCII
+                // value, the zero unit and 0x7F included, takes a turn.
+                for (size_t at = 0; at <= length; ++at) {
+                    std::u16string text(length, u'a');
+                    for (size_t k = 0; k < length; ++k) text[k] = char16_t((k * 37 + at) % 128);
+                    if (at < length) text[at] = c.other;
+                    std::copy(text.begin(), text.end(), buffer.begin() + std::ptrdiff_t(offset));
+                    const QStringView view(buffer.data() + offset, qsizetype(length));
+                    SCOPED_TRACE(testing::Message()
+                                 << "offset " << offset << ", length " << length << ", at " << at);
+                    ASSERT_EQ(hex(Utf8Encode(view).toStdString()),
+                              hex(expectedEncoding(text, 4 * std::uint32_t(length) + 1)));
+                }
+            }
+        }
+    }
+}
+
+// Pairs and wider units right after a long ASCII run, and a run that ends where the roomy part
+// of a tight buffer ends.
+TEST(UnicodeToUtf8Test, AsciiRunsMeetTheEndOfTheRoomyPart) {
+    for (const std::u16string &tail : {std::u16string(u"\U0001F600"), std::u16string(u"€"),
+                                       std::u16string(u"Д"), std::u16string(u"\xD83D")}) {
+        for (std::uint32_t ascii = 0; ascii <= 40; ++ascii) {
+            std::u16string source(ascii, u'k');
+            source += tail;
+            source += u"tail";
+            const std::string whole = expectedEncoding(source, 4 * std::uint32_t(source.size()));
+            for (std::uint32_t maxDestBytes = 1; maxDestBytes <= whole.size() + 2; ++maxDestBytes) {
+                SCOPED_TRACE(testing::Message() << "ASCII " << ascii << ", maxDestBytes "
+                                                << maxDestBytes << ", tail " << tail.size());
+                const Encoded encoded = encode(source, maxDestBytes);
+                ASSERT_EQ(hex(encoded.bytes), hex(expectedEncoding(source, maxDestBytes)));
+                ASSERT_TRUE(encoded.zeroStored);
+                ASSERT_TRUE(encoded.restUntouched);
+            }
+        }
+    }
+}
+
 // A random well-formed string: code points from every UTF-8 length, no lone surrogates.
 QString randomValidText(std::mt19937 &random, int codePoints) {
     std::uniform_int_distribution<int> range(0, 3);
