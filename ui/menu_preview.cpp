@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kShownBytes = 511;  // what the player's screen keeps of a menu
 constexpr int kGapToEditor = 8;
 
 QLabel *addLabel(QWidget *window, QVBoxLayout *layout, const char *name) {
@@ -150,7 +149,7 @@ void TMenuPreview::showPage() {
                                     .arg(page_ + 1)
                                     .arg(pages_.size())
                                     .arg(screen.bytes)
-                                    .arg(kShownBytes));
+                                    .arg(orvane::kClientMenuBytes));
 }
 
 void TMenuPreview::showProblems(const QList<orvane::PluginProblem> &problems) {

@@ -1,6 +1,7 @@
 #include "ui/old_style_menu.h"
 
 #include "app/forms.h"
+#include "game/client_screen.h"
 #include "game/menu_pages.h"
 #include "ui/colour_editor_reader.h"
 #include "ui/menu_preview.h"
@@ -16,7 +17,6 @@ QColor toColor(orvane::Rgb rgb) {
     return QColor::fromRgb(QRgb(rgb));
 }
 
-constexpr qsizetype kShownMenuBytes = 511;
 const QColor kOverLimitColour(200, 0, 0);
 
 }  // namespace
@@ -131,9 +131,10 @@ void Tfrm_OldStyleMenu::showMenuBytes(const QString &menuString) {
     orvane::OldStyleMenu menu;
     menu.menuString = menuString;
     const qsizetype bytes = orvane::OldStyleMenuText(menu).size();
-    OldStyle_MenuBytes->setText(QStringLiteral("%1 of %2 bytes").arg(bytes).arg(kShownMenuBytes));
+    OldStyle_MenuBytes->setText(
+        QStringLiteral("%1 of %2 bytes").arg(bytes).arg(orvane::kClientMenuBytes));
     QPalette palette = OldStyle_MenuBytes->palette();
-    palette.setColor(QPalette::WindowText, bytes > kShownMenuBytes
+    palette.setColor(QPalette::WindowText, bytes > orvane::kClientMenuBytes
                                                ? kOverLimitColour
                                                : this->palette().color(QPalette::WindowText));
     OldStyle_MenuBytes->setPalette(palette);
