@@ -16,6 +16,8 @@
 namespace {
 
 constexpr int kGapToEditor = 8;
+constexpr QSize kPreferredSize(460, 470);
+constexpr int kNarrowestWidth = 300;
 
 QLabel *addLabel(QWidget *window, QVBoxLayout *layout, const char *name) {
     auto *label = new QLabel(window);
@@ -46,21 +48,25 @@ QString cutReasonText(const orvane::ScreenText &screen) {
 }
 
 // Where the preview goes: beside the editor on the right, or on the left where the right has
-// no room, never off the editor's screen.
-QPoint placeBeside(const QWidget &editor, QSize size) {
+// no room, narrowed to the wider side on a small screen; over the editor only when neither side
+// leaves room for a readable menu. Never off the editor's screen.
+QRect placeBeside(const QWidget &editor, QSize size) {
     const QRect frame = editor.frameGeometry();
     const QScreen *screen = editor.screen() ? editor.screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(frame.topLeft(), size);
-    int x = frame.right() + 1 + kGapToEditor;
-    if (x + size.width() > available.right() + 1) {
-        const int left = frame.left() - kGapToEditor - size.width();
-        x = left >= available.left()
-                ? left
-                : std::max(available.left(), available.right() + 1 - size.width());
-    }
+    const int rightRoom = available.right() - frame.right() - kGapToEditor;
+    const int leftRoom = frame.left() - kGapToEditor - available.left();
+    const bool right =
+        rightRoom >= size.width() || (leftRoom < size.width() && rightRoom >= leftRoom);
+    const int room = right ? rightRoom : leftRoom;
+    if (room >= kNarrowestWidth) size.setWidth(std::min(size.width(), room));
+    int x = right ? frame.right() + 1 + kGapToEditor : frame.left() - kGapToEditor - size.width();
+    x = std::clamp(x, available.left(),
+                   std::max(available.left(), available.right() + 1 - size.width()));
+    size.setHeight(std::min(size.height(), available.height()));
     const int y = std::clamp(frame.top(), available.top(),
                              std::max(available.top(), available.bottom() + 1 - size.height()));
-    return {x, y};
+    return {QPoint(x, y), size};
 }
 
 }  // namespace
@@ -92,7 +98,7 @@ TMenuPreview::TMenuPreview() : QWidget(nullptr, Qt::Tool) {
         QStringLiteral("Keys 1–9 and 0 act as in the game. Esc closes this window."));
 
     setFocusPolicy(Qt::StrongFocus);
-    resize(460, 470);
+    resize(kPreferredSize);
 }
 
 void TMenuPreview::openBeside(QWidget *editor) {
@@ -103,7 +109,7 @@ void TMenuPreview::openBeside(QWidget *editor) {
         // A window of its own, but the editor's: a window shown by a modal one takes input
         // only when it belongs to it.
         setParent(editor, windowFlags());
-        move(placeBeside(*editor, frameGeometry().size()));
+        setGeometry(placeBeside(*editor, kPreferredSize));
     }
     show();
     raise();
