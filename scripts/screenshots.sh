@@ -2,11 +2,13 @@
 # Usage: scripts/screenshots.sh [ORVANE]
 # Takes the README's screenshots of every window from the real program under Xvfb, driven with
 # xdotool, into docs/, and one of the new-style editor at a scale factor of 2. Needs ImageMagick
-# (apt-get install imagemagick) besides the test tools.
+# (apt-get install imagemagick) besides the test tools, and setxkbmap (x11-xkb-utils) for the
+# Russian text of the preview's screenshots.
 set -eu
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/release/app/orvane}")
 command -v import >/dev/null || { echo "ImageMagick's import is missing"; exit 1; }
+command -v setxkbmap >/dev/null || { echo "setxkbmap (x11-xkb-utils) is missing"; exit 1; }
 out=$(realpath docs)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -84,9 +86,10 @@ shot new-style-editor-scale2 "$X" "$Y" "$WIDTH" "$HEIGHT"
 kill $scaled
 
 # --- Preview (in-game look): a two-page Russian menu, and an old-style menu the game cuts ---
-# Cyrillic goes through keysyms that xdotool maps onto a spare key for each letter: typed
-# quickly, letters get lost.
-type_ru() { xdotool type --delay 60 "$1"; }
+# Russian text is typed slowly on a Russian keyboard layout: letters that xdotool has to map
+# onto a spare key on the fly, or types quickly, now and then get lost. Look at the result.
+setxkbmap ru
+type_ru() { xdotool type --delay 100 "$1"; }
 # shot_window CAPTION NAME: the window of that caption, wherever it was placed.
 shot_window() {
     eval "$(xdotool search --onlyvisible --name "^$1\$" getwindowgeometry --shell | grep -E "^(X|Y|WIDTH|HEIGHT)=")"
@@ -122,5 +125,6 @@ done
 click 894 573; wait_window "Предпросмотр"
 shot_window "Предпросмотр" preview-old-style-cut
 kill $! && wait $! || true
+setxkbmap us
 # --- end of the preview screenshots ---
 ' screenshots "$program" "$out"
