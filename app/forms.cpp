@@ -6,7 +6,8 @@ Forms::Forms()
       NewStyle_AddItem(*this),
       Form_Generated(*this),
       frm_OldStyleMenu(*this),
-      frm_OldStyleOptions(*this) {}
+      frm_OldStyleOptions(*this),
+      MenuPreview() {}
 
 orvane::NewStyleMenu Forms::newStyleMenu() const {
     return NewStyleMenuEditor.menu();

@@ -14,6 +14,7 @@
 #include "app/choose_style_menu.h"
 #include "generator/menu_inputs.h"
 #include "ui/form_generated.h"
+#include "ui/menu_preview.h"
 #include "ui/new_style_add_item.h"
 #include "ui/new_style_menu_editor.h"
 #include "ui/old_style_menu.h"
@@ -33,4 +34,7 @@ class Forms final : public orvane::MenuInputs {
     TForm_Generated Form_Generated;
     Tfrm_OldStyleMenu frm_OldStyleMenu;
     Tfrm_OldStyleOptions frm_OldStyleOptions;
+    // Not part of the chain: opened beside an editor, non-modal, by its preview button. Last,
+    // so that it goes first: it may be a window of an editor when the set is destroyed.
+    TMenuPreview MenuPreview;
 };

@@ -2,11 +2,13 @@
 # Usage: scripts/screenshots.sh [ORVANE]
 # Takes the README's screenshots of every window from the real program under Xvfb, driven with
 # xdotool, into docs/, and one of the new-style editor at a scale factor of 2. Needs ImageMagick
-# (apt-get install imagemagick) besides the test tools.
+# (apt-get install imagemagick) besides the test tools, and setxkbmap (x11-xkb-utils) for the
+# Russian text of the preview's screenshots.
 set -eu
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/release/app/orvane}")
 command -v import >/dev/null || { echo "ImageMagick's import is missing"; exit 1; }
+command -v setxkbmap >/dev/null || { echo "setxkbmap (x11-xkb-utils) is missing"; exit 1; }
 out=$(realpath docs)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -82,4 +84,47 @@ done
 point_at "Orvane 1.0 - New Style Orvane"; sleep 0.3
 shot new-style-editor-scale2 "$X" "$Y" "$WIDTH" "$HEIGHT"
 kill $scaled
+
+# --- Preview (in-game look): a two-page Russian menu, and an old-style menu the game cuts ---
+# Russian text is typed slowly on a Russian keyboard layout: letters that xdotool has to map
+# onto a spare key on the fly, or types quickly, now and then get lost. Look at the result.
+setxkbmap ru
+type_ru() { xdotool type --delay 100 "$1"; }
+# shot_window CAPTION NAME: the window of that caption, wherever it was placed.
+shot_window() {
+    eval "$(xdotool search --onlyvisible --name "^$1\$" getwindowgeometry --shell | grep -E "^(X|Y|WIDTH|HEIGHT)=")"
+    shot "$2" "$X" "$Y" "$WIDTH" "$HEIGHT"
+}
+QT_QPA_PLATFORM=xcb "$program" & wait_window "Orvane 1.0.0"
+click 683 639; wait_window "Orvane 1.0 - New Style Orvane"
+click 677 257; type_ru "Главное меню"
+for item in "Купить оружие" "Купить броню" "Телепорт на базу" "Лечение" "Сменить команду" \
+            "Голосование за карту" "Правила сервера" "Статистика" "Помощь" "Наказать игрока"; do
+    click 588 410; wait_window "Add Item"; type_ru "$item"
+    click 586 497; sleep 0.3
+done
+click 873 683; wait_window "Предпросмотр"
+xdotool key 3; sleep 0.3
+shot_window "Предпросмотр" preview-new-style
+kill $! && wait $! || true
+
+QT_QPA_PLATFORM=xcb "$program" & wait_window "Orvane 1.0.0"
+click 527 575; click 683 639; wait_window "Old Style Orvane 1.0.0"
+click 610 387
+click 634 317; type_ru "Магазин оружия и снаряжения"; xdotool key Return
+n=0
+for item in "Автомат Калашникова с прицелом" "Винтовка с глушителем и магазином" \
+            "Снайперская винтовка с оптикой" "Пистолет пустынный орёл" \
+            "Бронежилет и каска для защиты" "Осколочные и световые гранаты" \
+            "Набор сапёра для разминирования" "Выход из магазина без покупки"; do
+    n=$((n + 1)); [ $n = 8 ] && n=0
+    click 723 317; type_text "$n."
+    click 547 317; type_ru " $item"
+    [ $n = 0 ] || xdotool key Return
+done
+click 894 573; wait_window "Предпросмотр"
+shot_window "Предпросмотр" preview-old-style-cut
+kill $! && wait $! || true
+setxkbmap us
+# --- end of the preview screenshots ---
 ' screenshots "$program" "$out"

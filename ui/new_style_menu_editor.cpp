@@ -4,9 +4,11 @@
 #include "generator/access_flags.h"
 #include "generator/coloured_text.h"
 #include "ui/key_filters.h"
+#include "ui/menu_preview.h"
 #include "ui/message_boxes.h"
 #include "ui/one_line_text.h"
 #include "ui/pictures.h"
+#include "ui/plugin_problems.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -49,11 +51,15 @@ TNewStyleMenuEditor::TNewStyleMenuEditor(Forms &forms)
     NewStyle_Items->installEventFilter(this);
     NewStyle_GenerateBtn =
         addPushButton("NewStyle_GenerateBtn", QStringLiteral("Сгенерировать"), {144, 448, 75, 25});
+    // In the free corner right of Generate, flush with the item list's right edge.
+    NewStyle_PreviewBtn =
+        addPushButton("NewStyle_PreviewBtn", QStringLiteral("Предпросмотр"), {264, 448, 97, 25});
 
     setTabOrder(NewStyle_Title, NewStyle_Items);
     setTabOrder(NewStyle_Items, NewStyle_Flags);
     setTabOrder(NewStyle_Flags, NewStyle_GenerateBtn);
     setTabOrder(NewStyle_GenerateBtn, NewStyle_MenuCommand);
+    setTabOrder(NewStyle_MenuCommand, NewStyle_PreviewBtn);
 
     connect(NewStyle_AddBtn, &QToolButton::clicked, this,
             &TNewStyleMenuEditor::NewStyle_AddBtnClick);
@@ -64,7 +70,29 @@ TNewStyleMenuEditor::TNewStyleMenuEditor(Forms &forms)
             &TNewStyleMenuEditor::NewStyle_DownBtnClick);
     connect(NewStyle_GenerateBtn, &QPushButton::clicked, this,
             &TNewStyleMenuEditor::NewStyle_GenerateBtnClick);
+    connect(NewStyle_PreviewBtn, &QPushButton::clicked, this,
+            &TNewStyleMenuEditor::NewStyle_PreviewBtnClick);
+
+    for (QLineEdit *edit : {NewStyle_Title, NewStyle_MenuCommand})
+        connect(edit, &QLineEdit::textChanged, this, &TNewStyleMenuEditor::MenuChange);
+    connect(NewStyle_Flags, &QComboBox::currentIndexChanged, this,
+            &TNewStyleMenuEditor::MenuChange);
+    QAbstractItemModel *items = NewStyle_Items->model();
+    connect(items, &QAbstractItemModel::rowsInserted, this, &TNewStyleMenuEditor::MenuChange);
+    connect(items, &QAbstractItemModel::rowsRemoved, this, &TNewStyleMenuEditor::MenuChange);
+    connect(items, &QAbstractItemModel::rowsMoved, this, &TNewStyleMenuEditor::MenuChange);
+    connect(items, &QAbstractItemModel::dataChanged, this, &TNewStyleMenuEditor::MenuChange);
+    connect(items, &QAbstractItemModel::modelReset, this, &TNewStyleMenuEditor::MenuChange);
     FormCreate();
+}
+
+// The item list's model resets itself as the list goes, which is after this class's part of the
+// window is gone: the change handler must not hear it.
+TNewStyleMenuEditor::~TNewStyleMenuEditor() {
+    NewStyle_Items->model()->disconnect(this);
+    NewStyle_Flags->disconnect(this);
+    NewStyle_Title->disconnect(this);
+    NewStyle_MenuCommand->disconnect(this);
 }
 
 QToolButton *TNewStyleMenuEditor::addPictureButton(const char *name, QPixmap (*picture)(qreal),
@@ -170,7 +198,18 @@ void TNewStyleMenuEditor::NewStyle_GenerateBtnClick() {
         ShowErrorMessage(this, QStringLiteral("You don't have any items in menu!"));
         return;
     }
+    if (!ConfirmGenerateDespiteProblems(this, orvane::CheckPlugin(menu()))) return;
     hide();
     forms.Form_Generated.exec();
     closeWindow();
+}
+
+void TNewStyleMenuEditor::NewStyle_PreviewBtnClick() {
+    TMenuPreview &preview = forms.MenuPreview;
+    preview.setMenu(menu());
+    preview.openBeside(this);
+}
+
+void TNewStyleMenuEditor::MenuChange() {
+    if (forms.MenuPreview.isOpenFor(this)) forms.MenuPreview.setMenu(menu());
 }

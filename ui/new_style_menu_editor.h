@@ -14,6 +14,7 @@ class TNewStyleMenuEditor : public TForm {
     Q_OBJECT
   public:
     explicit TNewStyleMenuEditor(Forms &forms);
+    ~TNewStyleMenuEditor() override;
 
     // The menu as the controls hold it now.
     orvane::NewStyleMenu menu() const;
@@ -31,6 +32,7 @@ class TNewStyleMenuEditor : public TForm {
     QToolButton *NewStyle_DownBtn;
     QListWidget *NewStyle_Items;
     QPushButton *NewStyle_GenerateBtn;
+    QPushButton *NewStyle_PreviewBtn;
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -47,4 +49,7 @@ class TNewStyleMenuEditor : public TForm {
     void NewStyle_UpBtnClick();
     void NewStyle_DownBtnClick();
     void NewStyle_GenerateBtnClick();
+    void NewStyle_PreviewBtnClick();
+    // Keeps an open preview in step with the controls.
+    void MenuChange();
 };

@@ -1,8 +1,13 @@
 #include "ui/old_style_menu.h"
 
 #include "app/forms.h"
+#include "game/client_screen.h"
+#include "game/menu_pages.h"
 #include "ui/colour_editor_reader.h"
+#include "ui/menu_preview.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -11,6 +16,8 @@ namespace {
 QColor toColor(orvane::Rgb rgb) {
     return QColor::fromRgb(QRgb(rgb));
 }
+
+const QColor kOverLimitColour(200, 0, 0);
 
 }  // namespace
 
@@ -49,8 +56,27 @@ Tfrm_OldStyleMenu::Tfrm_OldStyleMenu(Forms &forms)
     setTabOrder(Button2, Button3);
     setTabOrder(Button3, Button4);
 
+    // Both in the free strip under the text box: the counter left of Continue, the preview
+    // button flush with the box's right edge.
+    OldStyle_MenuBytes = addControl<QLabel>("OldStyle_MenuBytes", {8, 272, 160, 25});
+    OldStyle_MenuBytes->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    OldStyle_PreviewBtn =
+        addPushButton("OldStyle_PreviewBtn", QStringLiteral("Предпросмотр"), {344, 272, 97, 25});
+    setTabOrder(Button4, OldStyle_PreviewBtn);
+
     connect(Button5, &QPushButton::clicked, this, &Tfrm_OldStyleMenu::Button5Click);
+    connect(OldStyle_PreviewBtn, &QPushButton::clicked, this,
+            &Tfrm_OldStyleMenu::OldStyle_PreviewBtnClick);
+    // contentsChanged also comes with a recolouring that leaves the characters as they are.
+    connect(OldStyle_MenuEdit->document(), &QTextDocument::contentsChanged, this,
+            &Tfrm_OldStyleMenu::OldStyle_MenuEditChange);
     FormCreate();
+}
+
+// The text box and its document go after this class's part of the window: the change handler
+// must not hear them go.
+Tfrm_OldStyleMenu::~Tfrm_OldStyleMenu() {
+    OldStyle_MenuEdit->document()->disconnect(this);
 }
 
 QPushButton *Tfrm_OldStyleMenu::addColourButton(const char *name, const QString &caption,
@@ -65,6 +91,7 @@ void Tfrm_OldStyleMenu::FormCreate() {
     setTypingColour(orvane::MenuColour::White);
     OldStyle_MenuEdit->viewport()->update();
     sBitBtn1->setEnabled(false);
+    showMenuBytes(QString());
 }
 
 void Tfrm_OldStyleMenu::setTypingColour(orvane::Rgb colour) {
@@ -89,6 +116,42 @@ orvane::ColouredText Tfrm_OldStyleMenu::lines() const {
 
 QString Tfrm_OldStyleMenu::GetOldStyleMenu() const {
     return orvane::MenuTextEncoding(lines());
+}
+
+orvane::OldStyleMenu Tfrm_OldStyleMenu::plugin(const orvane::ColouredText &lines,
+                                               QString menuString) const {
+    const Tfrm_OldStyleOptions &options = forms.frm_OldStyleOptions;
+    orvane::OldStyleMenu menu = options.options();
+    menu.menuString = std::move(menuString);
+    if (!options.isVisible()) menu.handledKeys += orvane::HandledKeysHarvest(lines);
+    return menu;
+}
+
+void Tfrm_OldStyleMenu::showMenuBytes(const QString &menuString) {
+    orvane::OldStyleMenu menu;
+    menu.menuString = menuString;
+    const qsizetype bytes = orvane::OldStyleMenuText(menu).size();
+    OldStyle_MenuBytes->setText(
+        QStringLiteral("%1 of %2 bytes").arg(bytes).arg(orvane::kClientMenuBytes));
+    QPalette palette = OldStyle_MenuBytes->palette();
+    palette.setColor(QPalette::WindowText, bytes > orvane::kClientMenuBytes
+                                               ? kOverLimitColour
+                                               : this->palette().color(QPalette::WindowText));
+    OldStyle_MenuBytes->setPalette(palette);
+}
+
+void Tfrm_OldStyleMenu::OldStyle_MenuEditChange() {
+    const orvane::ColouredText text = lines();
+    QString menuString = orvane::MenuTextEncoding(text);
+    showMenuBytes(menuString);
+    if (forms.MenuPreview.isOpenFor(this))
+        forms.MenuPreview.setMenu(plugin(text, std::move(menuString)));
+}
+
+void Tfrm_OldStyleMenu::OldStyle_PreviewBtnClick() {
+    const orvane::ColouredText text = lines();
+    forms.MenuPreview.setMenu(plugin(text, orvane::MenuTextEncoding(text)));
+    forms.MenuPreview.openBeside(this);
 }
 
 void Tfrm_OldStyleMenu::Button5Click() {

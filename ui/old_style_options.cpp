@@ -6,6 +6,7 @@
 #include "ui/key_filters.h"
 #include "ui/message_boxes.h"
 #include "ui/one_line_text.h"
+#include "ui/plugin_problems.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -80,6 +81,7 @@ void Tfrm_OldStyleOptions::OldStyle_GenerateBtnClick() {
         ShowErrorMessage(this, orvane::notAnIntegerMessage(*bad));
         return;
     }
+    if (!ConfirmGenerateDespiteProblems(this, orvane::CheckPlugin(forms.oldStyleMenu()))) return;
     forms.Form_Generated.exec();
     closeWindow();
 }

@@ -97,6 +97,11 @@ const ControlRow kControls[] = {
     {"frm_OldStyleOptions", "Label4", {232, 72}, {}, "Флаг доступа", kNoTabStop},
     {"frm_OldStyleOptions", "OldStyle_AccessFlags", {232, 88}, {161, 21}, "ADMIN_ALL", 4},
     {"frm_OldStyleOptions", "OldStyle_GenerateBtn", {160, 128}, {89, 25}, "Сгенерировать", 2},
+
+    // Added in free space for the preview, last in their window's tab order.
+    {"NewStyleMenuEditor", "NewStyle_PreviewBtn", {264, 448}, {97, 25}, "Предпросмотр", 5},
+    {"frm_OldStyleMenu", "OldStyle_PreviewBtn", {344, 272}, {97, 25}, "Предпросмотр", 6},
+    {"frm_OldStyleMenu", "OldStyle_MenuBytes", {8, 272}, {160, 25}, "0 of 511 bytes", kNoTabStop},
 };
 
 std::vector<TForm *> AllWindows(Forms &forms) {
