@@ -19,7 +19,7 @@ gtest=build/windows-googletest
 if [ ! -f "$gtest/install/lib/cmake/GTest/GTestConfig.cmake" ]; then
     cmake -S /usr/src/googletest -B "$gtest/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$here/mingw64.cmake" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_INSTALL_PREFIX="$(pwd)/$gtest/install" -Dgtest_disable_pthreads=OFF >/dev/null
+        -DCMAKE_INSTALL_PREFIX="$(pwd)/$gtest/install" >/dev/null
     cmake --build "$gtest/build" -j "$jobs" >/dev/null
     cmake --install "$gtest/build" >/dev/null
 fi
@@ -29,8 +29,8 @@ export WINEPREFIX="$cache/wine-prefix"
 if [ ! -f "$WINEPREFIX/orvane-ready" ]; then
     echo "Making the Wine prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
-    WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" xvfb-run -a wine wineboot -i >/dev/null 2>&1
-    WINEDEBUG=-all wineserver -w
+    WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+        xvfb-run -a sh -c 'wine wineboot -i && wineserver -w' >/dev/null 2>&1
     touch "$WINEPREFIX/orvane-ready"
 fi
 
