@@ -36,7 +36,8 @@ log() { echo "build-qt: $*" >&2; }
 # never touched and no root rights are needed for this step.
 fetch_source() {
     downloads=$work/downloads
-    if ls "$downloads"/qt6-base_*.dsc >/dev/null 2>&1; then return 0; fi
+    if ls "$downloads"/qt6-base_*.orig.tar.* "$downloads"/qt6-base_*.debian.tar.* \
+        >/dev/null 2>&1; then return 0; fi
     apt_dir=$work/apt
     rm -rf "$apt_dir" "$downloads"
     mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$downloads"
