@@ -15,7 +15,7 @@ search="$qt/bin $mingw_runtime /usr/x86_64-w64-mingw32/lib"
 
 rm -rf "$build/package" "$zip"
 mkdir -p "$stage/platforms" "$stage/styles"
-cp "$build/app/orvane.exe" "$stage/"
+cp "$(find "$build" -name orvane.exe -not -path "$build/package/*" | head -n 1)" "$stage/"
 # Qt finds its plugins in these folders beside the program.
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/"*.dll "$stage/styles/"

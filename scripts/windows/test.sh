@@ -41,13 +41,11 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_WERROR=ON \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-run.sh;$qt;$WINEPREFIX" >/dev/null
 cmake --build "$build" -j "$jobs"
 
-# A lasting wineserver spares every test the start of a new one.
-WINEDEBUG=-all wineserver -p
-trap 'WINEDEBUG=-all wineserver -k 2>/dev/null || true' EXIT
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-    ctest --test-dir "$build" --output-on-failure -j "$jobs"
-# Wine's desktop process stays on the display it started on: end it with that display.
-WINEDEBUG=-all wineserver -k
+# Wine's desktop process stays on the display it started on: it is ended with that display.
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+    ctest --test-dir "$1" --output-on-failure -j "$2"; status=$?
+    WINEDEBUG=-all wineserver -k
+    exit $status' ctest "$build" "$jobs"
 
 zip=$("$here/package.sh" "$build" "$qt")
 echo "Package: $zip ($(du -k "$zip" | cut -f1) KiB)"
