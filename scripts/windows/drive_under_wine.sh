@@ -5,7 +5,8 @@
 # keyboard only (xdotool), as a person would: title My Menu, items Kick, Ban, Exit; saves it
 # under the offered name menu.sma and compares it with EXPECTED_FILE byte for byte. With a
 # SCREENSHOT_FOLDER, also saves the start window and the new-style editor there as
-# windows-start-window.png and windows-new-style-editor.png.
+# windows-start-window.png and windows-new-style-editor.png (client areas only: with no window
+# manager on Xvfb nothing draws the title bars). Needs ImageMagick for that.
 set -eu
 zip=$(realpath "$1")
 expected=$(realpath "$2")
@@ -80,5 +81,5 @@ done
 wait $pid
 cmp menu.sma "$expected"
 echo "Under Wine, the unpacked package saved menu.sma byte for byte as $expected"
+wineserver -k
 ' drive "$program" "$expected" "$shots"
-wineserver -w
