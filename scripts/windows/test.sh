@@ -11,6 +11,11 @@ here=$(pwd)/scripts/windows
 
 qt=$("$here/build-qt.sh" | tail -n 1)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/orvane
+# On Windows the offscreen platform that widget tests use takes its fonts from Qt's lib/fonts
+# only; there it gets the faces the Linux tests get, so text measures the same.
+mkdir -p "$qt/lib/fonts"
+cp -u /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf \
+    /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf "$qt/lib/fonts/"
 jobs=$(nproc 2>/dev/null || echo 2)
 build=build/windows
 
