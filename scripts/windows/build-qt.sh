@@ -4,10 +4,10 @@
 # the same version as the host moc/rcc/uic that a cross-built Qt has to use, and installs it
 # into ${XDG_CACHE_HOME:-~/.cache}/orvane/qt-<version>-win64. About 40 minutes on 2 cores the
 # first time; afterwards the finished install is found and reused at once. An interrupted
-# build resumes where it stopped. Prints the install folder as its last line.
+# build resumes where it stopped. Prints the install folder (and only that) on standard output.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-"$here/setup.sh"
+"$here/setup.sh" >&2
 
 # Bump when the configure options or the patches change, so that caches made by an older
 # recipe are rebuilt rather than reused.

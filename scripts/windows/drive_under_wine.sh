@@ -11,7 +11,7 @@ set -eu
 zip=$(realpath "$1")
 expected=$(realpath "$2")
 shots=${3:+$(realpath "$3")}
-export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/orvane/wine-prefix}
+export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/orvane/wine-prefix}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

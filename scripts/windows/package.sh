@@ -38,6 +38,6 @@ bring_imports() {
 }
 bring_imports "$stage/orvane.exe" "$stage"/platforms/*.dll "$stage"/styles/*.dll
 
-find "$stage" -name '*.dll' -o -name '*.exe' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+find "$stage" \( -name '*.dll' -o -name '*.exe' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 (cd "$build/package" && zip -q -r -9 "$zip" "$name")
 echo "$zip"

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/../.."
 here=$(pwd)/scripts/windows
 "$here/setup.sh"
 
-qt=$("$here/build-qt.sh" | tail -n 1)
+qt=$("$here/build-qt.sh")
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/orvane
 # On Windows the offscreen platform that widget tests use takes its fonts from Qt's lib/fonts
 # only; there it gets the faces the Linux tests get, so text measures the same.
