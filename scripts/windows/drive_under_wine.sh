@@ -44,6 +44,7 @@ click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 type_text() { xdotool type --delay 30 "$1"; }
 shot() {
     [ -n "$shots" ] || return 0
+    sleep 1                                          # Wine repaints what a closed window hid
     eval "$(xdotool getwindowgeometry --shell "$2")"
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/$1.png"
 }
