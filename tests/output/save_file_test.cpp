@@ -1,6 +1,7 @@
 #include "output/save_file.h"
 
 #include "byte_printing.h"
+#include "small_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,10 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -164,8 +162,12 @@ TEST_F(SaveFileTest, AFailedWriteReportsItAndKeepsTheOldFile) {
         SCOPED_TRACE(room);
         const QString file = path("menu.sma");
         writeFile(file, old);
-        FillingSaveFile saveFile(file, room);
-        const SaveResult result = writeWholeFile(saveFile, bytes);
+        // On Windows the temporary file is a named one until its QSaveFile is gone, so the
+        // folder is looked at after that.
+        const SaveResult result = [&] {
+            FillingSaveFile saveFile(file, room);
+            return writeWholeFile(saveFile, bytes);
+        }();
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.message, "Cannot write file " + fullPath(file));
         EXPECT_EQ(readFile(file), old);
@@ -182,48 +184,6 @@ TEST_F(SaveFileTest, EnoughRoomForEveryByteSaves) {
     EXPECT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(readFile(file), bytes);
 }
-
-// A 64 KiB file system mounted for one test, unmounted when the test ends.
-class SmallDisk {
-  public:
-    explicit SmallDisk(const QString &mountPoint) : mountPoint_(mountPoint) {
-        if (geteuid() != 0) {
-            reason_ = "mounting a small file system needs root";
-            return;
-        }
-        const std::string command =
-            "mount -t tmpfs -o size=64k tmpfs '" + mountPoint.toStdString() + "' 2>/dev/null";
-        mounted_ = std::system(command.c_str()) == 0;
-        if (!mounted_) reason_ = "mount -t tmpfs was refused here";
-    }
-    ~SmallDisk() {
-        if (mounted_) {
-            const std::string command = "umount '" + mountPoint_.toStdString() + "'";
-            if (std::system(command.c_str()) != 0) ADD_FAILURE() << "cannot unmount " << command;
-        }
-    }
-    SmallDisk(const SmallDisk &) = delete;
-    SmallDisk &operator=(const SmallDisk &) = delete;
-
-    bool mounted() const { return mounted_; }
-    const std::string &reason() const { return reason_; }
-
-    // Takes every free byte.
-    void fill() const {
-        QFile filler(mountPoint_ + "/filler");
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        const QByteArray block(4096, 'f');
-        while (filler.write(block) == block.size()) {
-        }
-        while (filler.write("f", 1) == 1) {
-        }
-    }
-
-  private:
-    QString mountPoint_;
-    bool mounted_ = false;
-    std::string reason_;
-};
 
 struct FullDiskCase {
     const char *name;
