@@ -1,6 +1,7 @@
 // From one keystroke in an editor to the open preview repainted with the change: the editor's
 // own handling, the game model (pages, screen, plugin check), the byte counter and the paint.
 #include "app/forms.h"
+#include "bench/coloured_typing.h"
 #include "generator/coloured_text.h"
 
 #include <benchmark/benchmark.h>
@@ -38,23 +39,6 @@ void NewStylePreviewKeystroke(benchmark::State &state) {
     typeAndRepaint(state, editor.NewStyle_Title, forms.MenuPreview);
 }
 BENCHMARK(NewStylePreviewKeystroke)->Arg(100)->Unit(benchmark::kMillisecond);
-
-// Coloured text as a person types it: short runs in the four menu colours, lines of about
-// sixty characters.
-void typeColouredText(QTextEdit &box, qsizetype characters) {
-    const orvane::Rgb colours[] = {orvane::MenuColour::White, orvane::MenuColour::Yellow,
-                                   orvane::MenuColour::Red, orvane::MenuColour::Grey};
-    QTextCursor cursor(box.document());
-    QTextCharFormat format;
-    qsizetype typed = 0;
-    for (int run = 0; typed < characters; ++run) {
-        format.setForeground(QColor::fromRgb(QRgb(colours[run % 4])));
-        const QString text =
-            run % 6 == 5 ? QStringLiteral("0. Exit\n") : QStringLiteral("1. Kick ");
-        cursor.insertText(text, format);
-        typed += text.size();
-    }
-}
 
 void OldStylePreviewKeystroke(benchmark::State &state) {
     Forms forms;

@@ -2,6 +2,7 @@
 // insertion into the text box, the syntax colours and the first paint. Run it in the build
 // users get (RelWithDebInfo).
 #include "app/forms.h"
+#include "bench/coloured_typing.h"
 #include "generator/coloured_text.h"
 #include "generator/current_menu.h"
 
@@ -83,23 +84,6 @@ void NewStyleCommentOpenedAtTheTop(benchmark::State &state) {
     result.hide();
 }
 BENCHMARK(NewStyleCommentOpenedAtTheTop)->Arg(100'000)->Unit(benchmark::kMillisecond);
-
-// Coloured text as a person types it: short runs in the four menu colours, lines of about
-// sixty characters.
-void typeColouredText(QTextEdit &box, qsizetype characters) {
-    const orvane::Rgb colours[] = {orvane::MenuColour::White, orvane::MenuColour::Yellow,
-                                   orvane::MenuColour::Red, orvane::MenuColour::Grey};
-    QTextCursor cursor(box.document());
-    QTextCharFormat format;
-    qsizetype typed = 0;
-    for (int run = 0; typed < characters; ++run) {
-        format.setForeground(QColor::fromRgb(QRgb(colours[run % 4])));
-        const QString text =
-            run % 6 == 5 ? QStringLiteral("0. Exit\n") : QStringLiteral("1. Kick ");
-        cursor.insertText(text, format);
-        typed += text.size();
-    }
-}
 
 void OldStyleResultShown(benchmark::State &state) {
     Forms forms;

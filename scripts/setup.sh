@@ -1,10 +1,11 @@
 #!/bin/sh
-# Installs the Debian packages that building, testing and running Orvane need.
-# Quiet and quick when everything is already there.
+# Usage: scripts/setup.sh [MORE_PACKAGES...]
+# Installs the Debian packages that building, testing and running Orvane need, and any more
+# named on the command line. Quiet and quick when everything is already there.
 set -eu
 
 packages="cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
-xvfb xauth xdotool fonts-dejavu-core fonts-liberation"
+xvfb xauth xdotool fonts-dejavu-core fonts-liberation $*"
 
 missing=""
 for p in $packages; do
