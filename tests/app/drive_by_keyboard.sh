@@ -5,6 +5,7 @@
 # Kick, Ban, Exit, saves the plugin under the offered name menu.sma and compares it with
 # EXPECTED_FILE. The same menus as drive_like_a_person.sh, so the same expected files.
 set -eu
+own_xvfb=$(realpath "$(dirname "$0")/with_own_xvfb.sh")
 style=$1
 program=$(realpath "$2")
 expected=$(realpath "$3")
@@ -12,7 +13,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cd "$work"
-exec xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
+exec "$own_xvfb" sh -eu -c '
 style=$1; program=$2; expected=$3
 
 # Waits until a window with exactly this caption is on screen and has the keyboard (or, with

@@ -3,9 +3,10 @@
 # Starts the program under its own Xvfb, checks the start window, closes it with the close
 # box's message and expects the program to end by itself, successfully.
 set -eu
+own_xvfb=$(realpath "$(dirname "$0")/with_own_xvfb.sh")
 program=$1
 probe=$2
-exec xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+exec "$own_xvfb" sh -c '
     QT_QPA_PLATFORM=xcb "$1" &
     pid=$!
     if ! "$2" "Orvane 1.0.0" 502 467 370 194; then
